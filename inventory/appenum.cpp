@@ -1,0 +1,290 @@
+#include "inventory/appenum.h"
+
+#include "inventory/registryreader.h"
+#include "libs/sharelog/sharelog.h"
+
+#include <QString>
+
+#include <cstring>
+
+namespace {
+
+const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
+const char kMuiCacheText[] = "HKEY_CLASSES_ROOT\\Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
+
+// Below this many kilobytes an estimate is believed (3 GiB).
+constexpr uint64_t kSizeLimitKb = 3145728;
+
+std::string entryPath(const QByteArray &subKey)
+{
+    return std::string(kUninstallKey) + "\\" + subKey.toStdString();
+}
+
+QByteArray field(const char *f)
+{
+    return QByteArray(f, int(strnlen(f, inventory::kFieldSize)));
+}
+
+} // namespace
+
+// The access masks of one pass over an uninstall root.
+struct CAppEnum::Pass {
+    pw::RegRoot root;
+    uint32_t view;      // recorded in each program
+    uint32_t openMask;  // the Uninstall key, validation phase
+    uint32_t reopenMask;// the Uninstall key, reading phase
+    uint32_t entryMask; // each entry subkey
+};
+
+CAppEnum::CAppEnum() : CAppEnum(pw::CurrentPlatform().registry, pw::CurrentPlatform().system) {}
+
+CAppEnum::CAppEnum(pw::IRegistry *registry, pw::ISystemInfo *system)
+    : m_registry(registry),
+      m_is64BitSystem(system && system->NativeArchitecture() == pw::kArchitectureAmd64)
+{
+}
+
+InstalledProgramList CAppEnum::GetPrograms() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_programs;
+}
+
+InstalledProgramList CAppEnum::GetUpdates() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_updates;
+}
+
+void CAppEnum::EnumPrograms()
+{
+    InstalledProgramList programs, updates;
+    if (m_registry) {
+        const Pass machine32{pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x20219, 0x20219, 0x201};
+        const Pass machine64{pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x20119, 0x20119, 0x101};
+        const Pass user{pw::RegRoot::CurrentUser, 0, 0x20019, 0x20219, 0x201};
+        if (m_is64BitSystem) {
+            LogInfoEx(sharelog::TimedLine("CAppEnum::Enum64Bit begin with %s\r\n").constData());
+            ScanUninstallRoot(machine32, programs, updates);
+            LogInfoEx(sharelog::TimedLine("CAppEnum::Enum64Bit end with %s\r\n").constData());
+            ScanUninstallRoot(machine64, programs, updates);
+            LogInfoEx(sharelog::TimedLine("CAppEnum::Enum32Bit end with %s\r\n").constData());
+        } else {
+            ScanUninstallRoot(machine32, programs, updates);
+        }
+        ScanUninstallRoot(user, programs, updates);
+        LogInfoEx(sharelog::TimedLine("CAppEnum::EnumLocalUser end with %s\r\n").constData());
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_programs.swap(programs);
+    m_updates.swap(updates);
+}
+
+void CAppEnum::ScanUninstallRoot(const Pass &pass, InstalledProgramList &programs, InstalledProgramList &updates)
+{
+    pw::IRegistry &reg = *m_registry;
+    QList<QByteArray> accepted;
+
+    // Validation: which entries are uninstallable programs at all.
+    {
+        pw::RegKey uninstall = 0;
+        if (reg.OpenKey(pw::RootKey(pass.root), kUninstallKey, pass.openMask, &uninstall) != pw::kErrorSuccess)
+            return;
+        pw::RegKeyGuard guard(reg, uninstall);
+        for (uint32_t index = 0;; ++index) {
+            char name[260] = {};
+            uint32_t length = sizeof name;
+            if (reg.EnumKey(uninstall, index, name, &length) != pw::kErrorSuccess)
+                break;
+            pw::RegKey entry = 0;
+            if (reg.OpenKey(pw::RootKey(pass.root), entryPath(name), pass.entryMask, &entry) != pw::kErrorSuccess)
+                continue;
+            pw::RegKeyGuard entryGuard(reg, entry);
+            if (IsListedEntry(entry))
+                accepted.append(QByteArray(name));
+        }
+    }
+
+    // Reading: the accepted entries, in enumeration order.
+    pw::RegKey uninstall = 0;
+    if (reg.OpenKey(pw::RootKey(pass.root), kUninstallKey, pass.reopenMask, &uninstall) != pw::kErrorSuccess)
+        return;
+    pw::RegKeyGuard guard(reg, uninstall);
+    for (uint32_t index = 0;; ++index) {
+        char name[260] = {};
+        uint32_t length = sizeof name;
+        if (reg.EnumKey(uninstall, index, name, &length) != pw::kErrorSuccess)
+            break;
+        const QByteArray subKey(name);
+        if (!accepted.contains(subKey))
+            continue;
+        pw::RegKey entry = 0;
+        if (reg.OpenKey(pw::RootKey(pass.root), entryPath(subKey), pass.entryMask, &entry) != pw::kErrorSuccess)
+            continue;
+        pw::RegKeyGuard entryGuard(reg, entry);
+        ReadProgramEntry(entry, pass, subKey, accepted, programs, updates);
+    }
+}
+
+bool CAppEnum::IsListedEntry(pw::RegKey entry)
+{
+    uint64_t systemComponent = 0;
+    if (inventory::ReadNumber(*m_registry, entry, "SystemComponent", &systemComponent) && systemComponent == 1)
+        return false;
+    char text[260];
+    if (!inventory::ReadText(*m_registry, entry, "DisplayName", text))
+        return false;
+    inventory::ReadText(*m_registry, entry, "UninstallString", text);
+    return text[0] != '\0' && std::strcmp(text, "(Unsupported)") != 0;
+}
+
+bool CAppEnum::IsTopLevelProgram(pw::RegKey entry, const QList<QByteArray> &accepted)
+{
+    char text[260];
+    inventory::ReadText(*m_registry, entry, "ParentKeyName", text);
+    if (text[0] == '\0')
+        return true;
+    if (accepted.contains(QByteArray(text)))
+        return false;
+    inventory::ReadText(*m_registry, entry, "ReleaseType", text);
+    if (!std::strcmp(text, "Security Update") || !std::strcmp(text, "Hotfix") || !std::strcmp(text, "Service Pack"))
+        return false;
+    uint64_t minor = 0;
+    inventory::ReadNumber(*m_registry, entry, "IsMinorUpgrade", &minor);
+    return minor != 1;
+}
+
+void CAppEnum::ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteArray &subKey,
+                                const QList<QByteArray> &accepted, InstalledProgramList &programs,
+                                InstalledProgramList &updates)
+{
+    pw::IRegistry &reg = *m_registry;
+    InstalledProgram p;
+    const bool topLevel = IsTopLevelProgram(entry, accepted);
+    if (!inventory::ReadText(reg, entry, "DisplayName", p.DisplayName))
+        return;
+    inventory::ReadText(reg, entry, "DisplayIcon", p.DisplayIcon);
+    inventory::ReadText(reg, entry, "Inno Setup: Icon Group", p.InnoSetupIconGroup);
+    inventory::ReadText(reg, entry, "QuietUninstallString", p.UninstallString);
+    if (p.UninstallString[0] == '\0')
+        inventory::ReadText(reg, entry, "UninstallString", p.UninstallString);
+    if (p.UninstallString[0] == '\0' || !std::strcmp(p.UninstallString, "(Unsupported)"))
+        return;
+    inventory::ReadText(reg, entry, "InstallLocation", p.InstallLocation);
+    inventory::ReadText(reg, entry, "Publisher", p.Publisher);
+    inventory::ReadText(reg, entry, "DisplayVersion", p.DisplayVersion);
+    uint64_t kilobytes = 0;
+    inventory::ReadNumber(reg, entry, "EstimatedSize", &kilobytes);
+    if (kilobytes != 0 && kilobytes < kSizeLimitKb)
+        p.Size = kilobytes * 1024;
+    p.RegistryRoot = uint32_t(pass.root);
+    p.RegistryView = pass.view;
+    inventory::CopyField(p.SubKeyName, subKey);
+    (topLevel ? programs : updates).append(p);
+}
+
+LeftoverList CAppEnum::FindRegistryLeftovers(const QByteArray &name, const QByteArray &installPath)
+{
+    LeftoverList result;
+    if (!m_registry)
+        return result;
+    const QString displayName = QString::fromLocal8Bit(name);
+    if (m_is64BitSystem) {
+        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x20219, 0x201, displayName, result);
+        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x20119, 0x101, displayName, result);
+    } else {
+        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x20219, 0x201, displayName, result);
+    }
+    FindUninstallKeyLeftovers(pw::RegRoot::CurrentUser, 0, 0x20119, 0x101, displayName, result);
+    FindMuiCacheLeftovers(QString::fromLocal8Bit(installPath), result);
+    return result;
+}
+
+void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t keyMask, uint32_t entryMask,
+                                         const QString &name, LeftoverList &result)
+{
+    if (name.isEmpty())
+        return; // an empty name would match every entry
+    pw::IRegistry &reg = *m_registry;
+    pw::RegKey uninstall = 0;
+    if (reg.OpenKey(pw::RootKey(root), kUninstallKey, keyMask, &uninstall) != pw::kErrorSuccess)
+        return;
+    pw::RegKeyGuard guard(reg, uninstall);
+    for (uint32_t index = 0;; ++index) {
+        char subKey[260] = {};
+        uint32_t length = sizeof subKey;
+        if (reg.EnumKey(uninstall, index, subKey, &length) != pw::kErrorSuccess)
+            break;
+        pw::RegKey entry = 0;
+        if (reg.OpenKey(pw::RootKey(root), entryPath(subKey), entryMask, &entry) != pw::kErrorSuccess)
+            continue;
+        pw::RegKeyGuard entryGuard(reg, entry);
+        char displayName[260];
+        inventory::ReadText(reg, entry, "DisplayName", displayName);
+        if (!QString::fromLocal8Bit(displayName).contains(name, Qt::CaseInsensitive))
+            continue;
+        const QString path = QString::fromLocal8Bit(entryPath(subKey).c_str());
+        uint32_t count = 0;
+        reg.QueryValueCount(entry, &count);
+        for (uint32_t v = 0; v < count; ++v) {
+            char valueName[260] = {};
+            uint32_t nameLength = sizeof valueName;
+            uint32_t type = 0;
+            if (reg.EnumValue(entry, v, valueName, &nameLength, &type) != pw::kErrorSuccess)
+                continue;
+            QString data;
+            char text[260];
+            uint64_t number = 0;
+            if (inventory::ReadText(reg, entry, valueName, text))
+                data = QString::fromLocal8Bit(text);
+            else if (inventory::ReadNumber(reg, entry, valueName, &number))
+                data = QString::number(number);
+            LeftoverItem item;
+            item.Text = path + QLatin1Char('|') + QString::fromLocal8Bit(valueName) + QLatin1Char(':') + data;
+            item.Path = path;
+            item.ValueName = QString::fromLocal8Bit(valueName);
+            item.Kind = LeftoverRegistry;
+            item.RegistryRoot = uint32_t(root);
+            item.RegistryView = view;
+            result.append(item);
+        }
+        LeftoverItem key;
+        key.Text = path;
+        key.Path = path;
+        key.Kind = LeftoverRegistry;
+        key.RegistryRoot = uint32_t(root);
+        key.RegistryView = view;
+        result.append(key);
+        break; // one matching entry per root
+    }
+}
+
+void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &result)
+{
+    if (installPath.isEmpty())
+        return;
+    pw::IRegistry &reg = *m_registry;
+    pw::RegKey cache = 0;
+    if (reg.OpenKey(pw::RootKey(pw::RegRoot::ClassesRoot), kMuiCacheKey, pw::kKeyRead, &cache) != pw::kErrorSuccess)
+        return;
+    pw::RegKeyGuard guard(reg, cache);
+    uint32_t count = 0;
+    reg.QueryValueCount(cache, &count);
+    for (uint32_t v = 0; v < count; ++v) {
+        char valueName[260] = {};
+        uint32_t nameLength = sizeof valueName;
+        uint32_t type = 0;
+        if (reg.EnumValue(cache, v, valueName, &nameLength, &type) != pw::kErrorSuccess)
+            continue;
+        const QString value = QString::fromLocal8Bit(valueName);
+        if (!value.contains(installPath, Qt::CaseInsensitive))
+            continue;
+        LeftoverItem item;
+        item.Text = QLatin1String(kMuiCacheText) + QLatin1Char('|') + value;
+        item.Path = value;
+        item.Kind = LeftoverMuiCache;
+        item.RegistryRoot = uint32_t(pw::RegRoot::ClassesRoot);
+        result.append(item);
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// One installed program as its uninstall entry describes it. Fixed-size and copied by value:
+// every text field is a NUL-terminated narrow string in the local 8-bit encoding.
+#include <QList>
+#include <QMetaType>
+
+#include <cstdint>
+#include <cstring>
+
+struct InstalledProgram {
+    char DisplayIcon[260];
+    char InnoSetupIconGroup[260];
+    char DisplayName[260];
+    char UninstallString[260]; // the quiet command when the entry has one
+    char InstallLocation[260];
+    char Publisher[260];
+    char DisplayVersion[260];
+    uint64_t Size; // bytes; 0 when the registry gives no usable estimate
+
+    // Where the entry was read, so that the program's own entry can be told apart from
+    // another program's and deleted in the view it was found in.
+    uint32_t RegistryRoot;  // pw::RegRoot value
+    uint32_t RegistryView;  // KEY_WOW64_32KEY, KEY_WOW64_64KEY, or 0 for the per-user key
+    char SubKeyName[260];
+
+    InstalledProgram() { std::memset(this, 0, sizeof *this); }
+};
+
+using InstalledProgramList = QList<InstalledProgram>;
+
+Q_DECLARE_METATYPE(InstalledProgram)

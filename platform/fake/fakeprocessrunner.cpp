@@ -1,0 +1,36 @@
+#include "platform/fake/fakeprocessrunner.h"
+
+namespace pw {
+
+void CFakeProcessRunner::SetScript(const std::string &commandLine, Script script)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_scripts[commandLine] = std::move(script);
+}
+
+std::vector<CFakeProcessRunner::Call> CFakeProcessRunner::Calls() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_calls;
+}
+
+IProcessRunner::Result CFakeProcessRunner::Run(const std::string &commandLine, uint32_t creationFlags, bool wait)
+{
+    Script script;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_calls.push_back({commandLine, creationFlags, wait});
+        auto it = m_scripts.find(commandLine);
+        if (it == m_scripts.end()) {
+            Result failed;
+            failed.startError = kErrorFileNotFound;
+            return failed;
+        }
+        script = it->second;
+    }
+    if (script.result.startError == kErrorSuccess && script.action)
+        script.action();
+    return script.result;
+}
+
+} // namespace pw

@@ -1,0 +1,38 @@
+#pragma once
+// A scripted process runner for unit tests: each command line gets a result and, optionally,
+// an action that plays the uninstaller's part (removing files or registry entries).
+#include "platform/processrunner.h"
+
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace pw {
+
+class CFakeProcessRunner : public IProcessRunner {
+public:
+    struct Script {
+        Result result;
+        std::function<void()> action;
+    };
+    struct Call {
+        std::string commandLine;
+        uint32_t creationFlags;
+        bool wait;
+    };
+
+    // A command without a script fails to start with ERROR_FILE_NOT_FOUND.
+    void SetScript(const std::string &commandLine, Script script);
+    std::vector<Call> Calls() const;
+
+    Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait) override;
+
+private:
+    mutable std::mutex m_mutex;
+    std::map<std::string, Script> m_scripts;
+    std::vector<Call> m_calls;
+};
+
+} // namespace pw

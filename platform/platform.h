@@ -1,0 +1,24 @@
+#pragma once
+// The backend in use: chosen once at start-up (Win32 on Windows, the Wine prefix on Linux),
+// or by a test (the fake backend, or a throwaway prefix).
+#include "platform/processrunner.h"
+#include "platform/registry.h"
+#include "platform/specialfolders.h"
+#include "platform/systeminfo.h"
+
+#include <string>
+
+namespace pw {
+
+struct Platform {
+    IRegistry *registry = nullptr;
+    ISystemInfo *system = nullptr;
+    ISpecialFolders *folders = nullptr;
+    IProcessRunner *processes = nullptr;
+};
+
+// The current backend. Every member is non-null once SetCurrentPlatform has been called.
+Platform &CurrentPlatform();
+void SetCurrentPlatform(const Platform &platform);
+
+} // namespace pw
