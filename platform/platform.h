@@ -1,6 +1,7 @@
 #pragma once
 // The backend in use: chosen once at start-up (Win32 on Windows, the Wine prefix on Linux),
 // or by a test (the fake backend, or a throwaway prefix).
+#include "platform/desktopservices.h"
 #include "platform/processrunner.h"
 #include "platform/registry.h"
 #include "platform/specialfolders.h"
@@ -15,9 +16,10 @@ struct Platform {
     ISystemInfo *system = nullptr;
     ISpecialFolders *folders = nullptr;
     IProcessRunner *processes = nullptr;
+    IDesktopServices *desktop = nullptr;
 };
 
-// The current backend. Every member is non-null once SetCurrentPlatform has been called.
+// The current backend. Every member is non-null once start-up has chosen the backend.
 Platform &CurrentPlatform();
 void SetCurrentPlatform(const Platform &platform);
 

@@ -1,5 +1,6 @@
 #pragma once
 // The whole fake backend in one object, installed as the current platform for its lifetime.
+#include "platform/fake/fakedesktopservices.h"
 #include "platform/fake/fakefolders.h"
 #include "platform/fake/fakeprocessrunner.h"
 #include "platform/fake/fakeregistry.h"
@@ -12,7 +13,7 @@ class CFakePlatform {
 public:
     CFakePlatform() : m_previous(CurrentPlatform())
     {
-        SetCurrentPlatform(Platform{&registry, &system, &folders, &processes});
+        SetCurrentPlatform(Platform{&registry, &system, &folders, &processes, &desktop});
     }
     ~CFakePlatform() { SetCurrentPlatform(m_previous); }
     CFakePlatform(const CFakePlatform &) = delete;
@@ -22,6 +23,7 @@ public:
     CFakeSystemInfo system;
     CFakeFolders folders;
     CFakeProcessRunner processes;
+    CFakeDesktopServices desktop;
 
 private:
     Platform m_previous;
