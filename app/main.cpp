@@ -1,6 +1,7 @@
 #include "app/msgids.h"
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
+#include "platform/defaultplatform.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -9,8 +10,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // The window comes with the application shell; until then list what the registry holds.
-    if (!pw::CurrentPlatform().registry) {
-        QTextStream(stderr) << "Vendrix Purgewell: no platform backend is available on this system.\n";
+    std::string error;
+    if (!pw::SelectDefaultPlatform(&error)) {
+        QTextStream(stderr) << "Vendrix Purgewell: " << QString::fromStdString(error) << '\n';
         return 1;
     }
     CAppEnum inventory;
