@@ -469,6 +469,7 @@ void CWineHost::MarkDeadLocked(const std::shared_ptr<Connection> &conn)
 {
     if (!conn->dead) {
         conn->dead = true;
+        ++m_changes; // what was read through its handles is gone with it
         if (conn->pid > 0)
             kill(conn->pid, SIGKILL); // it may be alive but out of step
         const std::string said = wineMessage(conn->tail->Peek());
