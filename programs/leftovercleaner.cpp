@@ -222,13 +222,17 @@ void CLeftoverCleaner::ScanInstallFolder(const QByteArray &installPath)
 void CLeftoverCleaner::ListInstallFolder(const QString &installPath)
 {
     const QString native = NativeOf(installPath);
-    if (native.isEmpty() || PathType(native) != FolderEntry::Folder)
-        return; // missing, or a link: its target is not entered
+    bool exists = false;
+    const FolderEntry::Type type = PathType(native, &exists);
+    if (native.isEmpty() || !exists)
+        return;
     const QString reason = InstallFolderReason(installPath, native);
     if (!reason.isEmpty()) {
         Refuse(fileItem(LeftoverFolder, installPath), QStringLiteral("install folder: ") + reason);
         return;
     }
+    if (type != FolderEntry::Folder)
+        return; // a file: the install path named the program file
     const QVector<FolderEntry> entries = ListFolder(native, false);
     const QString base = stripTrailingSeparators(installPath);
     for (int pass = 0; pass < 2; ++pass) {
