@@ -1,0 +1,27 @@
+#include "widgets/basedialog.h"
+
+#include <QEvent>
+#include <QIcon>
+
+CBaseDialog::CBaseDialog(QWidget *parent) : CWinDlgFrm(parent, Qt::WindowFlags())
+{
+    SetNotifyCentor(CBPNotifyCentor::instance());
+    setWindowIcon(QIcon(QStringLiteral("./Resources/Logo.ico")));
+}
+
+int CBaseDialog::ReceiveMsg(const __MsgData &)
+{
+    return 0;
+}
+
+bool CBaseDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !isVisible())
+        show();
+    return QWidget::event(event);
+}
+
+void CBaseDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+}
