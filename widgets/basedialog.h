@@ -17,6 +17,13 @@ public:
     int ReceiveMsg(const __MsgData &msg) override;
 
 protected:
+    // A dialog that is activated while hidden shows itself again, unless it was closed or
+    // hidden by the program: an activation that arrives late must not bring back a dialog
+    // that has already been closed.
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    bool m_closed = false;
 };

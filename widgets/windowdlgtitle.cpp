@@ -19,8 +19,7 @@ CWindowDlgTitle::CWindowDlgTitle(QWidget *parent) : CBPQtGroupBox(parent)
     layout->setContentsMargins(10, 0, 0, 0);
 
     m_logo = new QLabel(this);
-    m_logo->setPixmap(QPixmap(QStringLiteral("./Resources/titlebar_logo.png"))
-                          .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_logo->setPixmap(TitleLogo());
     layout->addWidget(m_logo);
 
     m_title = new QLabel(tr("Vendrix Purgewell Pro"), this);

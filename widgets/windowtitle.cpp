@@ -33,8 +33,7 @@ CWindowTitle::CWindowTitle(QWidget *parent) : CBPQtGroupBox(parent)
     layout->setContentsMargins(10, 0, 8, 0);
 
     m_logo = new QLabel(this);
-    m_logo->setPixmap(QPixmap(QStringLiteral("./Resources/titlebar_logo.png"))
-                          .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_logo->setPixmap(TitleLogo());
     layout->addWidget(m_logo);
     layout->addItem(new QSpacerItem(10, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 
