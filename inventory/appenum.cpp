@@ -21,11 +21,6 @@ std::string entryPath(const QByteArray &subKey)
     return std::string(kUninstallKey) + "\\" + subKey.toStdString();
 }
 
-QByteArray field(const char *f)
-{
-    return QByteArray(f, int(strnlen(f, inventory::kFieldSize)));
-}
-
 } // namespace
 
 // The access masks of one pass over an uninstall root.
@@ -205,7 +200,7 @@ void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32
 {
     // Only the entry the record was read from: another entry whose name merely contains this
     // program's name ("Java" and "Java 8 Update 301") belongs to another program.
-    const QByteArray subKey = field(program.SubKeyName);
+    const QByteArray subKey(program.SubKeyName, int(strnlen(program.SubKeyName, inventory::kFieldSize)));
     if (subKey.isEmpty() || program.RegistryRoot != uint32_t(root) || program.RegistryView != view)
         return;
     pw::IRegistry &reg = *m_registry;
