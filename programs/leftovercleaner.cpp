@@ -270,7 +270,7 @@ void CLeftoverCleaner::FindMatchingEntries(const QString &base, const QString &f
                                            const QString &folderPattern)
 {
     const QString windows = stripTrailingSeparators(base);
-    const QString native = NativeOf(windows);
+    const QString native = winpath::Normalize(windows).isEmpty() ? QString() : NativeOf(windows);
     if (native.isEmpty())
         return;
     m_places.Add(windows);

@@ -607,6 +607,9 @@ void TestLeftoverCleaner::stillInstalledProgramIsNotCleaned()
 
 void TestLeftoverCleaner::linksAreRemovedNeverFollowed()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("QFile::link makes shortcuts here, not links");
+#endif
     Machine m;
     const QString shared = "C:\\Shared";
     m.file(in(shared, "Data\\keep.txt"));
