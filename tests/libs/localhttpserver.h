@@ -7,24 +7,27 @@
 #include <QMutex>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QPointer>
 #include <QThread>
 
 #include <future>
+#include <memory>
 
 class CLocalHttpServer {
 public:
     CLocalHttpServer()
     {
-        std::promise<quint16> ready;
-        std::future<quint16> port = ready.get_future();
-        m_thread = QThread::create([this, &ready] {
+        auto ready = std::make_shared<std::promise<quint16>>();
+        std::future<quint16> port = ready->get_future();
+        m_thread = QThread::create([this, ready] {
             QTcpServer server;
             server.listen(QHostAddress::LocalHost, 0);
             QObject::connect(&server, &QTcpServer::newConnection, &server, [this, &server] {
                 while (QTcpSocket *socket = server.nextPendingConnection())
                     serve(socket);
             });
-            ready.set_value(server.serverPort());
+            m_context = &server;
+            ready->set_value(server.serverPort());
             QEventLoop loop; // ended by QThread::quit
             loop.exec();
         });
@@ -43,10 +46,36 @@ public:
     quint16 port() const { return m_port; }
     QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
 
-    void setFile(const QString &path, const QByteArray &body, int status = 200)
+    // `times` >= 0: the path answers that many requests, then 404.
+    void setFile(const QString &path, const QByteArray &body, int status = 200, int times = -1)
     {
         QMutexLocker lock(&m_mutex);
-        m_routes.insert(path, Route{status, body});
+        m_routes.insert(path, Route{status, body, times});
+    }
+    // While held, requests wait unanswered; release() answers them.
+    void hold()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_held = true;
+    }
+    void release()
+    {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_held = false;
+        }
+        QMetaObject::invokeMethod(m_context, [this] {
+            const QList<Waiting> waiting = m_waiting;
+            m_waiting.clear();
+            for (const Waiting &w : waiting)
+                if (w.socket)
+                    answer(w.socket, w.path);
+        });
+    }
+    int waitingCount() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_waitingCount;
     }
     void removeFile(const QString &path)
     {
@@ -73,7 +102,32 @@ private:
     struct Route {
         int status;
         QByteArray body;
+        int times;
     };
+    struct Waiting {
+        QPointer<QTcpSocket> socket;
+        QString path;
+    };
+
+    void answer(QTcpSocket *socket, const QString &path)
+    {
+        Route route{404, QByteArray("not found"), -1};
+        {
+            QMutexLocker lock(&m_mutex);
+            auto it = m_routes.find(path);
+            if (it != m_routes.end() && it->times != 0) {
+                route = *it;
+                if (it->times > 0)
+                    --it->times;
+            }
+        }
+        QByteArray reply = "HTTP/1.1 " + QByteArray::number(route.status) + " X\r\n"
+                           "Content-Type: text/plain\r\n"
+                           "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n"
+                           "Connection: close\r\n\r\n" + route.body;
+        socket->write(reply);
+        socket->disconnectFromHost();
+    }
 
     void serve(QTcpSocket *socket)
     {
@@ -89,18 +143,18 @@ private:
             const QList<QByteArray> first = pending.left(pending.indexOf("\r\n")).split(' ');
             m_pending.remove(socket);
             const QString path = first.size() >= 2 ? QString::fromLatin1(first[1]) : QString();
-            Route route{404, QByteArray("not found")};
+            bool held;
             {
                 QMutexLocker lock(&m_mutex);
                 ++m_requests[path];
-                route = m_routes.value(path, route);
+                held = m_held;
+                if (held)
+                    ++m_waitingCount;
             }
-            QByteArray reply = "HTTP/1.1 " + QByteArray::number(route.status) + " X\r\n"
-                               "Content-Type: text/plain\r\n"
-                               "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n"
-                               "Connection: close\r\n\r\n" + route.body;
-            socket->write(reply);
-            socket->disconnectFromHost();
+            if (held)
+                m_waiting.append(Waiting{socket, path});
+            else
+                answer(socket, path);
         });
     }
 
@@ -109,5 +163,9 @@ private:
     mutable QMutex m_mutex;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
+    bool m_held = false;
+    int m_waitingCount = 0;
+    QObject *m_context = nullptr;              // lives on the server thread
     QHash<QTcpSocket *, QByteArray> m_pending; // server thread only
+    QList<Waiting> m_waiting;                  // server thread only
 };
