@@ -8,8 +8,8 @@ namespace updatekit {
 
 namespace {
 
-const char kUpdateInfoUrl[] = "https://update.vendrix.com/update/purgewell.ini";
-const char kDownloadPageUrl[] = "https://www.vendrix.com/download/uninstaller-update.html";
+const char kUpdateInfoUrl[] = "https://update.vendrix.example/update/purgewell.ini";
+const char kDownloadPageUrl[] = "https://www.vendrix.example/download/uninstaller-update.html";
 
 std::mutex g_mutex;
 bool g_overridden = false;
