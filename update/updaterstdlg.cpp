@@ -169,8 +169,9 @@ void CUpdateRstDlg::BuildDescriptionView(QVBoxLayout *column, const QString &des
     top->setContentsMargins(0, 0, 0, 0);
     m_iconLabel = new QLabel(this);
     m_iconLabel->setObjectName(QStringLiteral("iconLabel"));
-    m_iconLabel->setPixmap(QPixmap(QStringLiteral("./Resources/About.png"))
-                               .scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QPixmap icon(QStringLiteral("./Resources/About.png"));
+    if (!icon.isNull())
+        m_iconLabel->setPixmap(icon.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     top->addWidget(m_iconLabel, 0, Qt::AlignTop);
 
     auto *texts = new QVBoxLayout;
