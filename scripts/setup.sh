@@ -10,6 +10,7 @@ packages=(
   wine wine64 mingw-w64 nsis
   xvfb xauth x11-apps x11-utils imagemagick fonts-dejavu-core
   python3
+  ca-certificates
 )
 missing=()
 for p in "${packages[@]}"; do
