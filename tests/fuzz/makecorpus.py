@@ -266,6 +266,22 @@ def non_ascii():
     }).muicache("C:\\Programme\\Über Tööl\\tool.exe.FriendlyAppName", "Über Tööl")
 
 
+def empty_name():
+    # A DisplayName that reads as empty text is still listed; the leftover query for it must
+    # not take the empty name as matching every entry.
+    return Seed().entry(HKLM64, "Nameless", {
+        "DisplayName": b"\0\0\0\0tail\0",
+        "UninstallString": "C:\\Nameless\\uninst.exe",
+        "InstallLocation": "C:\\Nameless",
+    }).entry(HKLM64, "Bystander", {
+        "DisplayName": "Bystander",
+        "UninstallString": "C:\\Bystander\\uninst.exe",
+    }).entry(HKCU, "Bystander", {
+        "DisplayName": "Bystander",
+        "UninstallString": "C:\\Bystander\\uninst.exe",
+    }).query("", "C:\\Nameless")
+
+
 SEEDS = {
     "seed-nsis-machine64": nsis_machine,
     "seed-inno-wow64": inno_wow64,
@@ -276,6 +292,7 @@ SEEDS = {
     "seed-quoting": quoting,
     "seed-shared-names": shared_names,
     "seed-non-ascii": non_ascii,
+    "seed-empty-display-name": empty_name,
 }
 
 

@@ -14,6 +14,7 @@
 // tests/fuzz/makecorpus.py writes the seed corpus in this format.
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
+#include "inventory/registryreader.h"
 #include "libs/sharelog/sharelog.h"
 #include "platform/fake/fakeplatform.h"
 
@@ -114,19 +115,52 @@ QByteArray installPathOf(const InstalledProgram &p)
     return path;
 }
 
-void checkLeftovers(const LeftoverList &items, const QByteArray &installPath)
+// Whether an uninstall entry whose key path reads as `path` (root and view of the item) carries
+// a DisplayName that contains `name`: the only entries the query may hand out for deletion.
+bool entryCarriesName(pw::IRegistry &reg, const LeftoverItem &item, const QString &name)
+{
+    const uint32_t view = item.RegistryView;
+    pw::RegKey uninstall = 0;
+    if (reg.OpenKey(item.RegistryRoot, kUninstallKey, pw::kKeyRead | view, &uninstall) != pw::kErrorSuccess)
+        return false;
+    pw::RegKeyGuard guard(reg, uninstall);
+    for (uint32_t index = 0;; ++index) {
+        char subKey[kField] = {};
+        uint32_t length = sizeof subKey;
+        if (reg.EnumKey(uninstall, index, subKey, &length) != pw::kErrorSuccess)
+            return false;
+        const std::string entryPath = std::string(kUninstallKey) + "\\" + subKey;
+        if (QString::fromLocal8Bit(entryPath.c_str()) != item.Path)
+            continue;
+        pw::RegKey entry = 0;
+        if (reg.OpenKey(item.RegistryRoot, entryPath, pw::kKeyQueryValue | view, &entry) != pw::kErrorSuccess)
+            continue;
+        pw::RegKeyGuard entryGuard(reg, entry);
+        char displayName[kField];
+        inventory::ReadText(reg, entry, "DisplayName", displayName);
+        if (QString::fromLocal8Bit(displayName).contains(name, Qt::CaseInsensitive))
+            return true;
+    }
+}
+
+void checkLeftovers(pw::IRegistry &reg, const LeftoverList &items, const QByteArray &displayName,
+                    const QByteArray &installPath)
 {
     const QString uninstallPrefix = QLatin1String(kUninstallKey) + QLatin1Char('\\');
+    const QString name = QString::fromLocal8Bit(displayName);
     const QString path = QString::fromLocal8Bit(installPath);
     for (const LeftoverItem &item : items) {
         switch (item.Kind) {
         case LeftoverRegistry:
-            // Never the Uninstall key itself, never anything outside it.
+            // Never the Uninstall key itself, never anything outside it, never an entry of
+            // another name (an empty name must not match every entry).
             if (!item.Path.startsWith(uninstallPrefix) || item.Path.size() == uninstallPrefix.size())
                 fail("registry leftover outside an uninstall entry");
             if (item.RegistryRoot != uint32_t(pw::RegRoot::LocalMachine)
                 && item.RegistryRoot != uint32_t(pw::RegRoot::CurrentUser))
                 fail("registry leftover in an unexpected root");
+            if (name.isEmpty() || !entryCarriesName(reg, item, name))
+                fail("registry leftover of an entry that does not carry the program's name");
             break;
         case LeftoverMuiCache:
             if (path.isEmpty() || !item.Path.contains(path, Qt::CaseInsensitive))
@@ -140,7 +174,7 @@ void checkLeftovers(const LeftoverList &items, const QByteArray &installPath)
     }
 }
 
-void checkProgram(CAppEnum &inventory, const InstalledProgram &p)
+void checkProgram(pw::IRegistry &reg, CAppEnum &inventory, const InstalledProgram &p)
 {
     const QByteArray name = field(p.DisplayName, "DisplayName");
     const QByteArray values[] = {
@@ -149,8 +183,9 @@ void checkProgram(CAppEnum &inventory, const InstalledProgram &p)
         field(p.Publisher, "Publisher"), field(p.DisplayVersion, "DisplayVersion"),
         field(p.SubKeyName, "SubKeyName"),
     };
-    if (name.isEmpty() || values[3].isEmpty() || values[3] == "(Unsupported)")
-        fail("a record without a name or an uninstall command was listed");
+    // An empty DisplayName still counts as read; the uninstall command may not be empty.
+    if (values[3].isEmpty() || values[3] == "(Unsupported)")
+        fail("a record without an uninstall command was listed");
     if (p.Size % 1024 != 0 || p.Size >= uint64_t(3145728) * 1024)
         fail("size outside the believed range");
     FormatSize(p.Size);
@@ -165,7 +200,7 @@ void checkProgram(CAppEnum &inventory, const InstalledProgram &p)
         std::fprintf(stderr, "  %s [%s] size %s, install path [%s], %d registry leftovers\n", name.constData(),
                      values[7].constData(), qPrintable(FormatSize(p.Size)), installPath.constData(),
                      int(leftovers.size()));
-    checkLeftovers(leftovers, installPath);
+    checkLeftovers(reg, leftovers, name, installPath);
 }
 
 } // namespace
@@ -222,17 +257,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (kVerbose)
         std::fprintf(stderr, "programs:\n");
     for (const InstalledProgram &p : inventory.GetPrograms())
-        checkProgram(inventory, p);
+        checkProgram(reg, inventory, p);
     if (kVerbose)
         std::fprintf(stderr, "updates:\n");
     for (const InstalledProgram &p : inventory.GetUpdates())
-        checkProgram(inventory, p);
+        checkProgram(reg, inventory, p);
     for (const auto &q : queries) {
         const QByteArray name = QByteArray::fromStdString(q.first);
         const QByteArray path = QByteArray::fromStdString(q.second);
         runHelpers(name);
         runHelpers(path);
-        checkLeftovers(inventory.FindRegistryLeftovers(name, path), path);
+        checkLeftovers(reg, inventory.FindRegistryLeftovers(name, path), name, path);
     }
     if (reg.OpenHandles() != 0)
         fail("a registry key was left open");
