@@ -21,11 +21,6 @@ std::string entryPath(const QByteArray &subKey)
     return std::string(kUninstallKey) + "\\" + subKey.toStdString();
 }
 
-QByteArray field(const char *f)
-{
-    return QByteArray(f, int(strnlen(f, inventory::kFieldSize)));
-}
-
 } // namespace
 
 // The access masks of one pass over an uninstall root.
