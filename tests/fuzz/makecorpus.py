@@ -61,8 +61,8 @@ class Seed:
         self.out += bytes([4, place]) + s(subkey)
         return self
 
-    def query(self, name, path):
-        self.out += bytes([5]) + s(name) + s(path)
+    def query(self, place, subkey, name, path):
+        self.out += bytes([5, place]) + s(subkey) + s(name) + s(path)
         return self
 
 
@@ -173,7 +173,7 @@ def no_install_location():
         "DisplayName": "Stonebridge Tool (per user)",
         "UninstallString": "x.ex",
     }).muicache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName", "Stonebridge Tool") \
-      .query("Stonebridge Tool", "C:\\Apps\\Tool\\tool.exe")
+      .query(HKLM32, "Stonebridge Tool", "Stonebridge Tool", "C:\\Apps\\Tool\\tool.exe")
 
 
 def awkward_values():
@@ -232,7 +232,7 @@ def quoting():
         "DisplayIcon": '"""',
         "InstallLocation": "\\",
         "UninstallString": "\\\\\\\\",
-    }).query("Quoted", "\"").query("", "C:\\Program Files\\Comma")
+    }).query(HKLM64, "Quoted", "Quoted", "\"").query(HKLM64, "", "", "C:\\Program Files\\Comma")
 
 
 def shared_names():
@@ -267,8 +267,8 @@ def non_ascii():
 
 
 def empty_name():
-    # A DisplayName that reads as empty text is still listed; the leftover query for it must
-    # not take the empty name as matching every entry.
+    # A DisplayName that reads as empty text is still listed; its registry leftovers are its
+    # own entry, never every entry an empty name would match.
     return Seed().entry(HKLM64, "Nameless", {
         "DisplayName": b"\0\0\0\0tail\0",
         "UninstallString": "C:\\Nameless\\uninst.exe",
@@ -279,7 +279,38 @@ def empty_name():
     }).entry(HKCU, "Bystander", {
         "DisplayName": "Bystander",
         "UninstallString": "C:\\Bystander\\uninst.exe",
-    }).query("", "C:\\Nameless")
+    }).query(HKLM64, "Bystander", "", "C:\\Nameless").query(HKCU, "Nameless", "", "C:\\")
+
+
+def hostile_paths():
+    # Entries that name shared places, spelled the ways Windows accepts, and MuiCache values in
+    # them: nothing of this may become a leftover of anyone.
+    seed = Seed()
+    places = [
+        "C:\\", "c:", "C:/", "C:\\Program Files.", "c:/program files/", "C:\\PROGRAM FILES (X86)\\\\",
+        "C:\\Windows\\System32\\..", "\\\\?\\C:\\Windows", "C:\\users\\fuzz\\AppData\\Roaming\\",
+        "C:\\ProgramData ", "C:\\users", "C:\\Program Files\\Common Files", "C:windows", "D:\\",
+        "\\\\server\\share\\App", "C:\\users\\fuzz\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu",
+    ]
+    for i, place in enumerate(places):
+        seed.entry(HKLM64 if i % 2 else HKCU, "Hostile%d" % i, {
+            "DisplayName": "Hostile %d" % i,
+            "UninstallString": place + "\\uninst.exe",
+            "InstallLocation": place,
+            "DisplayIcon": '"%s",0' % place,
+        }).muicache(place + "\\app%d.exe.FriendlyAppName" % i, "App %d" % i)
+    # A still-installed program in Program Files whose folder the hostile entries surround.
+    seed.entry(HKLM64, "Resident", {
+        "DisplayName": "Resident Suite",
+        "UninstallString": '"C:\\Program Files\\Resident Suite\\uninstall.exe"',
+        "InstallLocation": "C:\\Program Files\\Resident Suite",
+    }).entry(HKLM32, "Resident Sub", {
+        "DisplayName": "Resident",
+        "UninstallString": "C:\\Program Files\\uninstall.exe",
+        "InstallLocation": "C:\\Program Files\\Resident",
+    }).muicache("C:\\Program Files\\Resident Suite\\suite.exe.FriendlyAppName", "Resident Suite") \
+      .muicache("@C:\\Program Files\\Resident\\tool.exe.ApplicationCompany", "Resident")
+    return seed
 
 
 SEEDS = {
@@ -293,6 +324,7 @@ SEEDS = {
     "seed-shared-names": shared_names,
     "seed-non-ascii": non_ascii,
     "seed-empty-display-name": empty_name,
+    "seed-hostile-paths": hostile_paths,
 }
 
 

@@ -1,6 +1,8 @@
 // Everything that reads the uninstall registry, fed with whatever a program may have written
-// there: the inventory scan, the leftover query, the helpers on every field it fills, and the
-// install-path derivation of the leftover scan. Nothing here touches the disk beyond a stat.
+// there: the inventory scan, the registry leftover query, the helpers on every field it fills,
+// and the leftover scan's path rules (install path, program folders, protected places, weak
+// names, other programs' property) up to a whole scan without the removal. Drive C: lies below
+// /dev/null, so nothing on the disk can be reached: every listing and stat finds nothing.
 //
 // Input format (integers little-endian; a string is a u16 length and that many bytes, cut
 // short where the input ends):
@@ -10,13 +12,20 @@
 //            string subkey, string value name, u32 type, string data
 //   3        a MuiCache value: string value name, u32 type, string data
 //   4        an empty key: u8 place (0..2 as above), string subkey
-//   5        an extra leftover query: string display name, string install path
+//   5        an extra leftover query for a record of the fuzzer's making:
+//            u8 place, string subkey, string display name, string install path
 // tests/fuzz/makecorpus.py writes the seed corpus in this format.
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
 #include "inventory/registryreader.h"
 #include "libs/sharelog/sharelog.h"
 #include "platform/fake/fakeplatform.h"
+#include "programs/leftovercleaner.h"
+#include "programs/otherprograms.h"
+#include "programs/programpaths.h"
+#include "programs/protectedplaces.h"
+#include "programs/weaknames.h"
+#include "programs/windowspath.h"
 
 #include <QTextCodec>
 
@@ -24,7 +33,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -35,11 +43,32 @@ const bool kVerbose = std::getenv("PURGEWELL_FUZZ_VERBOSE") != nullptr;
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 constexpr size_t kField = 260;
+// Whole scans re-read the registry; a few per input keep the fuzzer fast.
+constexpr int kScansPerInput = 4;
+
+// The machine's special folders (CSIDL, path). All of them, and every folder above them, are
+// places no leftover rule may hand out.
+const std::pair<int, const char *> kFolders[] = {
+    {pw::kCsidlAppData, "C:\\users\\fuzz\\AppData\\Roaming"},
+    {pw::kCsidlCommonPrograms, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs"},
+    {pw::kCsidlCommonDesktop, "C:\\users\\Public\\Desktop"},
+    {0x16, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu"},
+    {0x23, "C:\\ProgramData"},
+    {0x24, "C:\\windows"},
+    {0x25, "C:\\windows\\system32"},
+    {0x26, "C:\\Program Files"},
+    {0x2a, "C:\\Program Files (x86)"},
+    {0x2b, "C:\\Program Files\\Common Files"},
+    {0x28, "C:\\users\\fuzz"},
+    {0x1c, "C:\\users\\fuzz\\AppData\\Local"},
+    {0x10, "C:\\users\\fuzz\\Desktop"},
+    {0x02, "C:\\users\\fuzz\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs"},
+};
 
 // Stops the run with a message: libFuzzer keeps the input that got here.
-[[noreturn]] void fail(const char *what)
+[[noreturn]] void fail(const char *what, const QString &detail = QString())
 {
-    std::fprintf(stderr, "registry fuzzer: %s\n", what);
+    std::fprintf(stderr, "registry fuzzer: %s %s\n", what, detail.toLocal8Bit().constData());
     std::abort();
 }
 
@@ -74,23 +103,104 @@ private:
 struct Place {
     pw::RegRoot root;
     pw::CFakeRegistry::View view;
+    uint32_t recordView; // as InstalledProgram::RegistryView holds it
 };
 const Place kPlaces[] = {
-    {pw::RegRoot::LocalMachine, pw::CFakeRegistry::View64},
-    {pw::RegRoot::LocalMachine, pw::CFakeRegistry::View32},
-    {pw::RegRoot::CurrentUser, pw::CFakeRegistry::View64},
+    {pw::RegRoot::LocalMachine, pw::CFakeRegistry::View64, pw::kKeyWow64_64Key},
+    {pw::RegRoot::LocalMachine, pw::CFakeRegistry::View32, pw::kKeyWow64_32Key},
+    {pw::RegRoot::CurrentUser, pw::CFakeRegistry::View64, 0},
+};
+
+struct Query {
+    InstalledProgram record;
+    QByteArray installPath;
 };
 
 QByteArray field(const char *f, const char *name)
 {
     const void *end = std::memchr(f, 0, kField);
     if (!end)
-        fail(name); // a record field without its terminator
+        fail("a record field without its terminator:", QLatin1String(name));
     return QByteArray(f, int(static_cast<const char *>(end) - f));
 }
 
+bool isAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+// Other spellings Windows takes for the same folder: other case, forward or doubled
+// separators, trailing dots and spaces.
+QStringList spellings(const QString &normalized)
+{
+    QString flipped = normalized;
+    for (QChar &c : flipped)
+        if (isAsciiLetter(c))
+            c = c.isUpper() ? c.toLower() : c.toUpper();
+    QString doubled = normalized;
+    doubled.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    QString slashes = normalized;
+    slashes.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QStringList out{flipped, doubled, slashes + QLatin1Char('/')};
+    if (normalized.size() > 3)
+        out << normalized + QStringLiteral(". ") << normalized + QStringLiteral("\\");
+    return out;
+}
+
+// Invariants of the path rules for one path taken from the registry.
+void checkPath(const CProtectedPlaces &places, const COtherPrograms &others, const QString &path)
+{
+    const QString n = winpath::Normalize(path);
+    if (n.isEmpty()) {
+        if (!places.IsProtected(path))
+            fail("a path that is not plain and absolute was not refused:", path);
+        return;
+    }
+    if (n.size() < 3 || !isAsciiLetter(n.at(0)) || n.at(1) != QLatin1Char(':') || n.at(2) != QLatin1Char('\\')
+        || n.contains(QLatin1Char('/')) || n.contains(QStringLiteral("\\\\"))
+        || (n.size() > 3 && n.endsWith(QLatin1Char('\\'))))
+        fail("Normalize gave an unusual spelling:", n);
+    if (winpath::Normalize(n) != n)
+        fail("Normalize is not stable:", n);
+    for (const QString &name : winpath::Components(n))
+        if (name.isEmpty() || name.count(QLatin1Char('.')) == name.size() || name.endsWith(QLatin1Char('.'))
+            || name.endsWith(QLatin1Char(' ')))
+            fail("Normalize kept a name Windows reads differently:", n);
+
+    // Up the tree to the drive root, each step a folder that holds the last.
+    QString child = n;
+    for (int steps = 0;; ++steps) {
+        const QString parent = winpath::Parent(child);
+        if (parent.isEmpty())
+            break;
+        if (steps > winpath::Components(n).size() || parent.size() >= child.size()
+            || !winpath::IsSameOrInside(child, parent) || winpath::IsSameOrInside(parent, child))
+            fail("Parent does not climb the tree:", child);
+        child = parent;
+    }
+    if (child.size() != 3 || !places.IsProtected(child))
+        fail("a drive root is not protected:", child);
+
+    // The verdicts depend on the folder, not on how the entry spelled it.
+    const bool isProtected = places.IsProtected(n);
+    const QString owner = others.OwnerOfPath(n);
+    for (const QString &other : spellings(n)) {
+        if (places.IsProtected(other) != isProtected)
+            fail("protection depends on the spelling:", other);
+        if (others.OwnerOfPath(other).isEmpty() != owner.isEmpty())
+            fail("another program's folder is missed in another spelling:", other);
+    }
+    for (const auto &folder : kFolders) {
+        const QString place = QString::fromLatin1(folder.second);
+        if (winpath::IsSameOrInside(place, n) && !isProtected)
+            fail("a special folder or a folder above one is not protected:", n);
+    }
+    const QString last = winpath::LastName(n);
+    IsWeakName(last);
+}
+
 // The helpers the pages and the leftover scan apply to record values.
-void runHelpers(const QByteArray &value)
+void runHelpers(const CProtectedPlaces &places, const COtherPrograms &others, const QByteArray &value)
 {
     const QByteArray icon = GetIconFilePath(value);
     if (icon.size() > value.size() || icon.contains('"') || icon.contains(','))
@@ -100,71 +210,36 @@ void runHelpers(const QByteArray &value)
         fail("GetFileTitle grew");
     ProgramIconFile(value);
     GetCreationTime(value);
+    const QByteArray path = PathFromValue(value);
+    if (path.size() > value.size())
+        fail("PathFromValue grew");
+    checkPath(places, others, QString::fromLocal8Bit(path));
+    const QString uninstaller = UninstallerFile(value);
+    if (!uninstaller.isEmpty())
+        checkPath(places, others, uninstaller);
+    IsWeakName(QString::fromLocal8Bit(value));
 }
 
-// The install path of a program as the leftover scan derives it.
-QByteArray installPathOf(const InstalledProgram &p)
+QString ownEntryPath(const InstalledProgram &p)
 {
-    QByteArray path = GetIconFilePath(field(p.InstallLocation, "InstallLocation"));
-    if (path.isEmpty())
-        path = GetIconFilePath(field(p.DisplayIcon, "DisplayIcon"));
-    if (path.isEmpty())
-        path = GetFileTitle(field(p.UninstallString, "UninstallString"));
-    if (path.endsWith('\\'))
-        path.chop(1);
-    return path;
+    return QString::fromLocal8Bit((std::string(kUninstallKey) + "\\" + p.SubKeyName).c_str());
 }
 
-// Whether an uninstall entry whose key path reads as `path` (root and view of the item) carries
-// a DisplayName that contains `name`: the only entries the query may hand out for deletion.
-bool entryCarriesName(pw::IRegistry &reg, const LeftoverItem &item, const QString &name)
+// What the registry query may hand out for deletion: the record's own uninstall entry, and
+// MuiCache values that name the install path.
+void checkLeftovers(const LeftoverList &items, const InstalledProgram &p, const QByteArray &installPath)
 {
-    const uint32_t view = item.RegistryView;
-    pw::RegKey uninstall = 0;
-    if (reg.OpenKey(item.RegistryRoot, kUninstallKey, pw::kKeyRead | view, &uninstall) != pw::kErrorSuccess)
-        return false;
-    pw::RegKeyGuard guard(reg, uninstall);
-    for (uint32_t index = 0;; ++index) {
-        char subKey[kField] = {};
-        uint32_t length = sizeof subKey;
-        if (reg.EnumKey(uninstall, index, subKey, &length) != pw::kErrorSuccess)
-            return false;
-        const std::string entryPath = std::string(kUninstallKey) + "\\" + subKey;
-        if (QString::fromLocal8Bit(entryPath.c_str()) != item.Path)
-            continue;
-        pw::RegKey entry = 0;
-        if (reg.OpenKey(item.RegistryRoot, entryPath, pw::kKeyQueryValue | view, &entry) != pw::kErrorSuccess)
-            continue;
-        pw::RegKeyGuard entryGuard(reg, entry);
-        char displayName[kField];
-        inventory::ReadText(reg, entry, "DisplayName", displayName);
-        if (QString::fromLocal8Bit(displayName).contains(name, Qt::CaseInsensitive))
-            return true;
-    }
-}
-
-void checkLeftovers(pw::IRegistry &reg, const LeftoverList &items, const QByteArray &displayName,
-                    const QByteArray &installPath)
-{
-    const QString uninstallPrefix = QLatin1String(kUninstallKey) + QLatin1Char('\\');
-    const QString name = QString::fromLocal8Bit(displayName);
     const QString path = QString::fromLocal8Bit(installPath);
     for (const LeftoverItem &item : items) {
         switch (item.Kind) {
         case LeftoverRegistry:
-            // Never the Uninstall key itself, never anything outside it, never an entry of
-            // another name (an empty name must not match every entry).
-            if (!item.Path.startsWith(uninstallPrefix) || item.Path.size() == uninstallPrefix.size())
-                fail("registry leftover outside an uninstall entry");
-            if (item.RegistryRoot != uint32_t(pw::RegRoot::LocalMachine)
-                && item.RegistryRoot != uint32_t(pw::RegRoot::CurrentUser))
-                fail("registry leftover in an unexpected root");
-            if (name.isEmpty() || !entryCarriesName(reg, item, name))
-                fail("registry leftover of an entry that does not carry the program's name");
+            if (p.SubKeyName[0] == '\0' || item.Path != ownEntryPath(p) || item.RegistryRoot != p.RegistryRoot
+                || item.RegistryView != p.RegistryView)
+                fail("registry leftover that is not the program's own entry:", item.Path);
             break;
         case LeftoverMuiCache:
-            if (path.isEmpty() || !item.Path.contains(path, Qt::CaseInsensitive))
-                fail("MuiCache leftover that does not name the install path");
+            if (path.isEmpty() || !item.Path.contains(path, Qt::CaseInsensitive) || !MuiCacheNamesPath(item.Path, path))
+                fail("MuiCache leftover that does not name the install path:", item.Path);
             if (!item.ValueName.isEmpty())
                 fail("MuiCache leftover with a value name");
             break;
@@ -174,14 +249,57 @@ void checkLeftovers(pw::IRegistry &reg, const LeftoverList &items, const QByteAr
     }
 }
 
-void checkProgram(pw::IRegistry &reg, CAppEnum &inventory, const InstalledProgram &p)
+// A whole scan for `p` as if its uninstaller had just ended, without the removal.
+void checkScan(pw::CFakePlatform &platform, const CProtectedPlaces &places, const InstalledProgramList &programs,
+               const InstalledProgram &p)
 {
-    const QByteArray name = field(p.DisplayName, "DisplayName");
+    InstalledProgramList rest;
+    for (const InstalledProgram &q : programs)
+        if (q.RegistryRoot != p.RegistryRoot || q.RegistryView != p.RegistryView
+            || qstricmp(q.SubKeyName, p.SubKeyName) != 0)
+            rest.append(q);
+    const COtherPrograms others(rest, places);
+
+    CLeftoverCleaner cleaner(pw::CurrentPlatform());
+    const CleanResult result = cleaner.ScanLeftovers(p);
+    const QByteArray installPath = LeftoverInstallPath(p);
+    if (kVerbose)
+        std::fprintf(stderr, "    scan: %s, %d found, %d refused\n", result.StillInstalled ? "still installed" : "done",
+                     int(result.Found.size()), int(result.Refused.size()));
+    if (result.StillInstalled && !result.Found.isEmpty())
+        fail("a program still installed has leftovers");
+    const QString path = QString::fromLocal8Bit(installPath);
+    for (const LeftoverItem &item : result.Found) {
+        if (item.Kind == LeftoverFile || item.Kind == LeftoverFolder)
+            fail("the scan found a file on a drive that does not exist:", item.Path);
+        if (item.Kind == LeftoverMuiCache && places.IsProtected(path))
+            fail("MuiCache leftovers for a protected install path:", path);
+        if (item.Kind == LeftoverMuiCache) {
+            // The value's path, without the "@" and the suffix Windows adds.
+            QString named = item.Path;
+            if (named.startsWith(QLatin1Char('@')))
+                named.remove(0, 1);
+            for (const char *suffix : {".FriendlyAppName", ".ApplicationCompany"})
+                if (named.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+                    named.chop(int(std::strlen(suffix)));
+            if (!others.OwnerOfPath(named).isEmpty())
+                fail("MuiCache leftover inside another installed program's folder:", item.Path);
+        }
+    }
+    checkLeftovers(result.Found, p, installPath);
+    if (platform.registry.OpenHandles() != 0)
+        fail("the scan left a registry key open");
+}
+
+void checkProgram(pw::CFakePlatform &platform, CAppEnum &inventory, const CProtectedPlaces &places,
+                  const InstalledProgramList &programs, const COtherPrograms &others, const InstalledProgram &p,
+                  int &scans)
+{
     const QByteArray values[] = {
-        field(p.DisplayIcon, "DisplayIcon"), field(p.InnoSetupIconGroup, "InnoSetupIconGroup"), name,
-        field(p.UninstallString, "UninstallString"), field(p.InstallLocation, "InstallLocation"),
-        field(p.Publisher, "Publisher"), field(p.DisplayVersion, "DisplayVersion"),
-        field(p.SubKeyName, "SubKeyName"),
+        field(p.DisplayIcon, "DisplayIcon"), field(p.InnoSetupIconGroup, "InnoSetupIconGroup"),
+        field(p.DisplayName, "DisplayName"), field(p.UninstallString, "UninstallString"),
+        field(p.InstallLocation, "InstallLocation"), field(p.Publisher, "Publisher"),
+        field(p.DisplayVersion, "DisplayVersion"), field(p.SubKeyName, "SubKeyName"),
     };
     // An empty DisplayName still counts as read; the uninstall command may not be empty.
     if (values[3].isEmpty() || values[3] == "(Unsupported)")
@@ -190,17 +308,27 @@ void checkProgram(pw::IRegistry &reg, CAppEnum &inventory, const InstalledProgra
         fail("size outside the believed range");
     FormatSize(p.Size);
     for (const QByteArray &v : values)
-        runHelpers(v);
+        runHelpers(places, others, v);
 
-    const QByteArray installPath = installPathOf(p);
+    const QByteArray installPath = LeftoverInstallPath(p);
+    const QString folder = ProgramFolder(p);
+    if (!folder.isEmpty()) {
+        checkPath(places, others, folder);
+        if (!places.IsProtected(folder) && others.OwnerOfPath(folder).isEmpty())
+            fail("an installed program's folder is not its own:", folder);
+    }
     LeftoverList leftovers;
-    if (!installPath.isEmpty())
-        leftovers = inventory.FindRegistryLeftovers(name, installPath);
+    if (!installPath.isEmpty()) {
+        checkPath(places, others, QString::fromLocal8Bit(installPath));
+        leftovers = inventory.FindRegistryLeftovers(p, installPath);
+    }
     if (kVerbose)
-        std::fprintf(stderr, "  %s [%s] size %s, install path [%s], %d registry leftovers\n", name.constData(),
-                     values[7].constData(), qPrintable(FormatSize(p.Size)), installPath.constData(),
-                     int(leftovers.size()));
-    checkLeftovers(reg, leftovers, name, installPath);
+        std::fprintf(stderr, "  %s [%s] size %s, install path [%s], folder [%s], %d registry leftovers\n",
+                     values[2].constData(), values[7].constData(), qPrintable(FormatSize(p.Size)),
+                     installPath.constData(), folder.toLocal8Bit().constData(), int(leftovers.size()));
+    checkLeftovers(leftovers, p, installPath);
+    if (scans-- > 0)
+        checkScan(platform, places, programs, p);
 }
 
 } // namespace
@@ -216,18 +344,17 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     pw::CFakePlatform platform;
-    // A drive that does not exist, so the helpers that look at files find nothing.
-    platform.folders.SetDrive('C', "/nonexistent-purgewell-fuzz/drive_c");
-    platform.folders.SetFolder(pw::kCsidlAppData, "C:\\users\\fuzz\\AppData\\Roaming");
-    platform.folders.SetFolder(pw::kCsidlCommonPrograms, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs");
-    platform.folders.SetFolder(pw::kCsidlCommonDesktop, "C:\\users\\Public\\Desktop");
+    // Below a device: no path under it can ever exist, whatever ".." it holds.
+    platform.folders.SetDrive('C', "/dev/null/purgewell-fuzz/drive_c");
+    for (const auto &folder : kFolders)
+        platform.folders.SetFolder(folder.first, folder.second);
 
     Reader in(data, size);
     const uint8_t flags = in.byte();
     platform.system.architecture = (flags & 1) ? pw::kArchitectureAmd64
                                    : (flags & 2) ? pw::kArchitectureArm64 : pw::kArchitectureIntel;
     pw::CFakeRegistry &reg = platform.registry;
-    std::vector<std::pair<std::string, std::string>> queries;
+    std::vector<Query> queries;
     while (!in.atEnd()) {
         const uint8_t tag = in.byte() % 6;
         if (tag <= 2) {
@@ -246,28 +373,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const Place &place = kPlaces[in.byte() % 3];
             reg.AddKey(place.root, place.view, std::string(kUninstallKey) + "\\" + in.string());
         } else {
-            std::string name = in.string();
-            std::string path = in.string();
-            queries.emplace_back(std::move(name), std::move(path));
+            const Place &place = kPlaces[in.byte() % 3];
+            Query q;
+            q.record.RegistryRoot = uint32_t(place.root);
+            q.record.RegistryView = place.recordView;
+            inventory::CopyField(q.record.SubKeyName, QByteArray::fromStdString(in.string()));
+            inventory::CopyField(q.record.DisplayName, QByteArray::fromStdString(in.string()));
+            q.installPath = QByteArray::fromStdString(in.string());
+            queries.push_back(q);
         }
     }
 
     CAppEnum inventory(&reg, &platform.system);
     inventory.EnumPrograms();
+    const InstalledProgramList programs = inventory.GetPrograms();
+    const InstalledProgramList updates = inventory.GetUpdates();
+    const CProtectedPlaces places(&platform.folders);
+    const COtherPrograms others(programs, places);
+    int scans = kScansPerInput;
     if (kVerbose)
         std::fprintf(stderr, "programs:\n");
-    for (const InstalledProgram &p : inventory.GetPrograms())
-        checkProgram(reg, inventory, p);
+    for (const InstalledProgram &p : programs)
+        checkProgram(platform, inventory, places, programs, others, p, scans);
     if (kVerbose)
         std::fprintf(stderr, "updates:\n");
-    for (const InstalledProgram &p : inventory.GetUpdates())
-        checkProgram(reg, inventory, p);
-    for (const auto &q : queries) {
-        const QByteArray name = QByteArray::fromStdString(q.first);
-        const QByteArray path = QByteArray::fromStdString(q.second);
-        runHelpers(name);
-        runHelpers(path);
-        checkLeftovers(reg, inventory.FindRegistryLeftovers(name, path), name, path);
+    for (const InstalledProgram &p : updates)
+        checkProgram(platform, inventory, places, programs, others, p, scans);
+    for (const Query &q : queries) {
+        runHelpers(places, others, q.installPath);
+        checkLeftovers(inventory.FindRegistryLeftovers(q.record, q.installPath), q.record, q.installPath);
     }
     if (reg.OpenHandles() != 0)
         fail("a registry key was left open");
