@@ -15,7 +15,6 @@
 namespace {
 
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 
 QByteArray field(const char *f)
 {
@@ -48,6 +47,13 @@ QString rootName(uint32_t root, uint32_t view)
     return name;
 }
 
+// Where a MuiCache item was found: the user's classes, or HKEY_CLASSES_ROOT.
+pw::RegRoot muiCacheRoot(const LeftoverItem &item)
+{
+    return item.RegistryRoot == uint32_t(pw::RegRoot::CurrentUser) ? pw::RegRoot::CurrentUser
+                                                                   : pw::RegRoot::ClassesRoot;
+}
+
 // What the log shows for an item.
 QByteArray describe(const LeftoverItem &item)
 {
@@ -57,9 +63,12 @@ QByteArray describe(const LeftoverItem &item)
             text += QLatin1Char('|') + item.ValueName;
         return text.toLocal8Bit();
     }
-    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder)
-        return (QStringLiteral("HKEY_CLASSES_ROOT\\") + QLatin1String(kMuiCacheKey) + QLatin1Char('|') + item.Path)
+    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder) {
+        const pw::RegRoot root = muiCacheRoot(item);
+        return (rootName(uint32_t(root), 0) + QLatin1Char('\\') + QString::fromStdString(MuiCacheKey(root))
+                + QLatin1Char('|') + item.Path)
             .toLocal8Bit();
+    }
     return item.Path.toLocal8Bit();
 }
 
@@ -667,8 +676,9 @@ void CLeftoverCleaner::RemoveMuiCacheItem(const LeftoverItem &item)
         Failed(item, QStringLiteral("no registry"));
         return;
     }
+    const pw::RegRoot root = muiCacheRoot(item);
     pw::RegKey key = 0;
-    pw::WinError error = reg->OpenKey(pw::RootKey(pw::RegRoot::ClassesRoot), kMuiCacheKey, pw::kKeyAllAccess, &key);
+    pw::WinError error = reg->OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, &key);
     if (error == pw::kErrorSuccess) {
         pw::RegKeyGuard guard(*reg, key);
         error = reg->DeleteValue(key, item.Path.toLocal8Bit().constData());
