@@ -124,7 +124,7 @@ CleanResult CLeftoverCleaner::ScanLeftovers(const InstalledProgram &removed)
     m_result = CleanResult();
     Prepare(removed);
     if (m_result.StillInstalled) {
-        LogInfo("Leftovers of %s not cleaned: the program is still installed", removed.DisplayName);
+        LogInfo("Leftovers of %s not cleaned: the program is still installed", field(removed.DisplayName).constData());
         return m_result;
     }
 
@@ -185,8 +185,8 @@ bool CLeftoverCleaner::IsOwnEntry(const InstalledProgram &p) const
     const QByteArray own = field(m_program.SubKeyName);
     if (own.isEmpty()) {
         // A record that does not say where it was read: the same name and command.
-        return std::strcmp(p.DisplayName, m_program.DisplayName) == 0
-               && std::strcmp(p.UninstallString, m_program.UninstallString) == 0;
+        return field(p.DisplayName) == field(m_program.DisplayName)
+               && field(p.UninstallString) == field(m_program.UninstallString);
     }
     return p.RegistryRoot == m_program.RegistryRoot && p.RegistryView == m_program.RegistryView
            && qstricmp(field(p.SubKeyName).constData(), own.constData()) == 0;
@@ -305,6 +305,8 @@ QString CLeftoverCleaner::NativeKeepReason(const QString &native) const
         if (holds(root))
             return QStringLiteral("holds a drive");
     // Another spelling of a protected place (a short name, another drive letter) is that place.
+    if (!m_platform.folders)
+        return QString();
     const QString windows = QString::fromStdString(m_platform.folders->ToWindowsPath(path.toStdString()));
     return windows.isEmpty() ? QString() : m_places.Reason(windows);
 }
