@@ -183,8 +183,11 @@ void TestStartup::startupErrorIsExplained()
     SeenBox seen;
     answerMessageBox(&seen);
     QCOMPARE(ShowStartupError(reason), 1);
-    QCOMPARE(seen.text, WrapText(reason, 44));
     QVERIFY(seen.text.contains(QLatin1Char('\n')));
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPixelSize(15);
+    for (const QString &line : seen.text.split(QLatin1Char('\n')))
+        QVERIFY2(QFontMetrics(font).horizontalAdvance(line) <= 434 - 40 - 48 - 20 - 24, qPrintable(line));
     QCOMPARE(QString(seen.text).replace(QLatin1Char('\n'), QLatin1Char(' ')), reason);
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
     QCOMPARE(seen.size.width(), 434);
@@ -192,8 +195,9 @@ void TestStartup::startupErrorIsExplained()
 
 void TestStartup::wrapText_data()
 {
+    // Widths in characters of a fixed-pitch font, so each row states where lines break.
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("chars");
     QTest::addColumn<QString>("expected");
     QTest::newRow("short") << "one two" << 10 << "one two";
     QTest::newRow("breaks at blanks") << "one two three four" << 9 << "one two\nthree\nfour";
@@ -205,9 +209,15 @@ void TestStartup::wrapText_data()
 void TestStartup::wrapText()
 {
     QFETCH(QString, text);
-    QFETCH(int, width);
+    QFETCH(int, chars);
     QFETCH(QString, expected);
-    QCOMPARE(WrapText(text, width), expected);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPixelSize(10);
+    const QFontMetrics metrics(mono);
+    if (!QFontInfo(mono).fixedPitch())
+        QSKIP("no fixed-pitch font here");
+    QCOMPARE(WrapText(text, metrics, metrics.horizontalAdvance(QString(chars, QLatin1Char('x')))), expected);
 }
 
 QTEST_MAIN(TestStartup)
