@@ -1,0 +1,44 @@
+#include "app/uipublic.h"
+
+#include "app/configreader.h"
+#include "app/msgids.h"
+#include "libs/vdxqt/notifycentor.h"
+#include "platform/platform.h"
+#include "widgets/aeroglasshelper.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+CUIPublic *CUIPublic::GetInstance()
+{
+    static CUIPublic instance;
+    return &instance;
+}
+
+CUIPublic::~CUIPublic() = default;
+
+void CUIPublic::CheckWindowsVersion()
+{
+    m_win10OrLater = false;
+    m_win10OrLater = CAeroGlassHelper::IsWindows10OrLater();
+}
+
+void CUIPublic::SetPage(int page, int, int)
+{
+    m_page = page;
+    int payload[4] = {page, 0, 0, 0};
+    CBPNotifyCentor::instance()->Send(MSG_SWITCH_PAGE, 0, payload, sizeof payload);
+}
+
+void CUIPublic::OpenHelpLink()
+{
+    QVariant value;
+    ReadConfigValue(QStringLiteral("URL"), QStringLiteral("ID_LINK_HELP"), value, QStringLiteral("uiconfig"));
+    // UTF-8 rather than Latin-1: a link with characters outside Latin-1 still opens.
+    const std::string link = value.toString().toStdString();
+    if (pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop) {
+        desktop->OpenUrl(link);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(link), QUrl::TolerantMode));
+}

@@ -1,0 +1,146 @@
+#include "widgets/windowtitle.h"
+
+#include "app/msgids.h"
+#include "app/processexit.h"
+#include "app/uipublic.h"
+#include "widgets/titlebuttons.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpacerItem>
+
+namespace {
+std::function<void(CWindowTitle *)> &menuHandler()
+{
+    static std::function<void(CWindowTitle *)> handler;
+    return handler;
+}
+
+bool isMaximizedOrFullScreen(const QWidget *window)
+{
+    return window->windowState() == Qt::WindowMaximized || window->windowState() == Qt::WindowFullScreen;
+}
+} // namespace
+
+CWindowTitle::CWindowTitle(QWidget *parent) : CBPQtGroupBox(parent)
+{
+    setFixedHeight(32);
+    auto *layout = new QHBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(10, 0, 8, 0);
+
+    m_logo = new QLabel(this);
+    m_logo->setPixmap(TitleLogo());
+    layout->addWidget(m_logo);
+    layout->addItem(new QSpacerItem(10, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+
+    m_title = new QLabel(tr("Vendrix Purgewell Pro"), this);
+    m_title->setStyleSheet(QStringLiteral("font-family:Segoe UI;font-size:14px;color:#a3a4aa;"));
+    layout->addWidget(m_title);
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    m_menuBtn = makeButton(QStringLiteral("menu"));
+    m_minBtn = makeButton(QStringLiteral("minimize"));
+    m_maxBtn = makeButton(QStringLiteral("maximize"));
+    m_restoreBtn = makeButton(QStringLiteral("restore"));
+    m_closeBtn = makeButton(QStringLiteral("close"));
+    for (QPushButton *button : {m_menuBtn, m_minBtn, m_maxBtn, m_restoreBtn, m_closeBtn})
+        layout->addWidget(button);
+
+    m_restoreBtn->hide();
+    setContentsMargins(0, 0, 0, 0);
+}
+
+QPushButton *CWindowTitle::makeButton(const QString &stem)
+{
+    auto *button = new QPushButton(this);
+    button->setObjectName(stem + QStringLiteral("Button"));
+    button->setFixedSize(40, 32);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(TitleButtonSheet(stem));
+    connect(button, &QPushButton::clicked, this, &CWindowTitle::OnBtnClicked);
+    return button;
+}
+
+void CWindowTitle::SetWindow(QWidget *window)
+{
+    m_window = window;
+}
+
+void CWindowTitle::SetMenuHandler(std::function<void(CWindowTitle *)> handler)
+{
+    menuHandler() = std::move(handler);
+}
+
+void CWindowTitle::SetMaximized(bool maximize)
+{
+    if (!m_window)
+        return;
+    if (maximize) {
+        m_window->setWindowState(Qt::WindowMaximized);
+        m_maxBtn->hide();
+        m_restoreBtn->show();
+        m_restoreBtn->setEnabled(true);
+    } else {
+        m_window->setWindowState(Qt::WindowNoState);
+        m_maxBtn->show();
+        m_maxBtn->setEnabled(true);
+        m_restoreBtn->hide();
+    }
+}
+
+void CWindowTitle::OnBtnClicked()
+{
+    if (!m_window)
+        return;
+    QObject *button = sender();
+    if (button == m_minBtn) {
+        m_window->setWindowState(Qt::WindowMinimized);
+    } else if (button == m_maxBtn) {
+        SetMaximized(true);
+    } else if (button == m_restoreBtn) {
+        SetMaximized(false);
+    } else if (button == m_closeBtn) {
+        CBPNotifyCentor::instance()->Send(MSG_APP_CLOSING, 0, nullptr, 0);
+        ExitProcessNow(0);
+    } else if (button == m_menuBtn) {
+        if (menuHandler())
+            menuHandler()(this);
+    }
+}
+
+void CWindowTitle::on_title_clicked()
+{
+    if (QWidget *main = CUIPublic::GetInstance()->GetMainWindow())
+        main->hide();
+}
+
+void CWindowTitle::mousePressEvent(QMouseEvent *event)
+{
+    if (m_window && isMaximizedOrFullScreen(m_window))
+        return;
+    m_pressOffset = event->pos();
+    m_pressed = true;
+}
+
+void CWindowTitle::mouseReleaseEvent(QMouseEvent *)
+{
+    m_pressed = false;
+}
+
+void CWindowTitle::mouseDoubleClickEvent(QMouseEvent *)
+{
+    if (!m_maximizeAllowed || !m_window)
+        return;
+    SetMaximized(!isMaximizedOrFullScreen(m_window));
+}
+
+void CWindowTitle::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::LeftButton || !m_pressed || !m_window)
+        return;
+    m_window->move(m_window->pos() + (event->pos() - m_pressOffset));
+}
