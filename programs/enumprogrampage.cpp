@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cstring>
 #include <mutex>
 #include <thread>
 
@@ -243,18 +244,16 @@ int CEnumProgramPage::ReceiveMsg(const __MsgData &msg)
         break;
     case MSG_LIST_READY:
         if (pageOf() == PAGE_PROGRAMS) {
+            InstalledProgramList programs = m_programs;
             {
                 std::lock_guard<std::mutex> lock(m_refreshInbox->mutex);
                 if (m_refreshInbox->ready) {
-                    m_programs = m_refreshInbox->programs;
+                    programs = m_refreshInbox->programs;
                     m_refreshInbox->programs.clear();
                     m_refreshInbox->ready = false;
                 }
             }
-            m_tree->clear();
-            CreateTree();
-            m_refreshBtn->show();
-            m_refreshBtn->setEnabled(true);
+            ShowPrograms(programs);
             if (m_refreshDlg)
                 m_refreshDlg->close();
         }
@@ -267,6 +266,14 @@ int CEnumProgramPage::ReceiveMsg(const __MsgData &msg)
 
 // ---------------------------------------------------------------------------------------------
 // Building the rows
+
+void CEnumProgramPage::ShowPrograms(const InstalledProgramList &programs)
+{
+    m_programs = programs;
+    CreateTree();
+    m_refreshBtn->show();
+    m_refreshBtn->setEnabled(true);
+}
 
 void CEnumProgramPage::CreateTree()
 {
@@ -541,12 +548,10 @@ void CEnumProgramPage::RefreshClicked()
     std::shared_ptr<RefreshInbox> inbox = m_refreshInbox;
     CAppEnum *inventory = CUIPublic::GetInstance()->GetAppEnum();
     std::thread([inbox, inventory] {
-        InstalledProgramList programs;
+        // Without an inventory the list stays as it is.
         if (inventory) {
             inventory->EnumPrograms();
-            programs = inventory->GetPrograms();
-        }
-        {
+            const InstalledProgramList programs = inventory->GetPrograms();
             std::lock_guard<std::mutex> lock(inbox->mutex);
             inbox->programs = programs;
             inbox->ready = true;

@@ -43,6 +43,8 @@ public:
 
     // Rebuilds every row from the program list.
     void CreateTree();
+    // Replaces the program list and rebuilds the rows, as a finished refresh does.
+    void ShowPrograms(const InstalledProgramList &programs);
 
     // What the page shows, for the main window's layout and for tests.
     QTreeWidget *tree() const { return m_tree; }
