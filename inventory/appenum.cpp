@@ -179,80 +179,67 @@ void CAppEnum::ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteA
     (topLevel ? programs : updates).append(p);
 }
 
-LeftoverList CAppEnum::FindRegistryLeftovers(const QByteArray &name, const QByteArray &installPath)
+LeftoverList CAppEnum::FindRegistryLeftovers(const InstalledProgram &program, const QByteArray &installPath)
 {
     LeftoverList result;
     if (!m_registry)
         return result;
-    const QString displayName = QString::fromLocal8Bit(name);
     if (m_is64BitSystem) {
-        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x20219, 0x201, displayName, result);
-        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x20119, 0x101, displayName, result);
+        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x201, program, result);
+        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x101, program, result);
     } else {
-        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x20219, 0x201, displayName, result);
+        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x201, program, result);
     }
-    FindUninstallKeyLeftovers(pw::RegRoot::CurrentUser, 0, 0x20119, 0x101, displayName, result);
+    FindUninstallKeyLeftovers(pw::RegRoot::CurrentUser, 0, 0x101, program, result);
     FindMuiCacheLeftovers(QString::fromLocal8Bit(installPath), result);
     return result;
 }
 
-void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t keyMask, uint32_t entryMask,
-                                         const QString &name, LeftoverList &result)
+void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t entryMask,
+                                         const InstalledProgram &program, LeftoverList &result)
 {
-    if (name.isEmpty())
-        return; // an empty name would match every entry
-    pw::IRegistry &reg = *m_registry;
-    pw::RegKey uninstall = 0;
-    if (reg.OpenKey(pw::RootKey(root), kUninstallKey, keyMask, &uninstall) != pw::kErrorSuccess)
+    // Only the entry the record was read from: another entry whose name merely contains this
+    // program's name ("Java" and "Java 8 Update 301") belongs to another program.
+    const QByteArray subKey(program.SubKeyName, int(strnlen(program.SubKeyName, inventory::kFieldSize)));
+    if (subKey.isEmpty() || program.RegistryRoot != uint32_t(root) || program.RegistryView != view)
         return;
-    pw::RegKeyGuard guard(reg, uninstall);
-    for (uint32_t index = 0;; ++index) {
-        char subKey[260] = {};
-        uint32_t length = sizeof subKey;
-        if (reg.EnumKey(uninstall, index, subKey, &length) != pw::kErrorSuccess)
-            break;
-        pw::RegKey entry = 0;
-        if (reg.OpenKey(pw::RootKey(root), entryPath(subKey), entryMask, &entry) != pw::kErrorSuccess)
+    pw::IRegistry &reg = *m_registry;
+    pw::RegKey entry = 0;
+    if (reg.OpenKey(pw::RootKey(root), entryPath(subKey), entryMask, &entry) != pw::kErrorSuccess)
+        return;
+    pw::RegKeyGuard entryGuard(reg, entry);
+    const QString path = QString::fromLocal8Bit(entryPath(subKey).c_str());
+    uint32_t count = 0;
+    reg.QueryValueCount(entry, &count);
+    for (uint32_t v = 0; v < count; ++v) {
+        char valueName[260] = {};
+        uint32_t nameLength = sizeof valueName;
+        uint32_t type = 0;
+        if (reg.EnumValue(entry, v, valueName, &nameLength, &type) != pw::kErrorSuccess)
             continue;
-        pw::RegKeyGuard entryGuard(reg, entry);
-        char displayName[260];
-        inventory::ReadText(reg, entry, "DisplayName", displayName);
-        if (!QString::fromLocal8Bit(displayName).contains(name, Qt::CaseInsensitive))
-            continue;
-        const QString path = QString::fromLocal8Bit(entryPath(subKey).c_str());
-        uint32_t count = 0;
-        reg.QueryValueCount(entry, &count);
-        for (uint32_t v = 0; v < count; ++v) {
-            char valueName[260] = {};
-            uint32_t nameLength = sizeof valueName;
-            uint32_t type = 0;
-            if (reg.EnumValue(entry, v, valueName, &nameLength, &type) != pw::kErrorSuccess)
-                continue;
-            QString data;
-            char text[260];
-            uint64_t number = 0;
-            if (inventory::ReadText(reg, entry, valueName, text))
-                data = QString::fromLocal8Bit(text);
-            else if (inventory::ReadNumber(reg, entry, valueName, &number))
-                data = QString::number(number);
-            LeftoverItem item;
-            item.Text = path + QLatin1Char('|') + QString::fromLocal8Bit(valueName) + QLatin1Char(':') + data;
-            item.Path = path;
-            item.ValueName = QString::fromLocal8Bit(valueName);
-            item.Kind = LeftoverRegistry;
-            item.RegistryRoot = uint32_t(root);
-            item.RegistryView = view;
-            result.append(item);
-        }
-        LeftoverItem key;
-        key.Text = path;
-        key.Path = path;
-        key.Kind = LeftoverRegistry;
-        key.RegistryRoot = uint32_t(root);
-        key.RegistryView = view;
-        result.append(key);
-        break; // one matching entry per root
+        QString data;
+        char text[260];
+        uint64_t number = 0;
+        if (inventory::ReadText(reg, entry, valueName, text))
+            data = QString::fromLocal8Bit(text);
+        else if (inventory::ReadNumber(reg, entry, valueName, &number))
+            data = QString::number(number);
+        LeftoverItem item;
+        item.Text = path + QLatin1Char('|') + QString::fromLocal8Bit(valueName) + QLatin1Char(':') + data;
+        item.Path = path;
+        item.ValueName = QString::fromLocal8Bit(valueName);
+        item.Kind = LeftoverRegistry;
+        item.RegistryRoot = uint32_t(root);
+        item.RegistryView = view;
+        result.append(item);
     }
+    LeftoverItem key;
+    key.Text = path;
+    key.Path = path;
+    key.Kind = LeftoverRegistry;
+    key.RegistryRoot = uint32_t(root);
+    key.RegistryView = view;
+    result.append(key);
 }
 
 void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &result)
@@ -273,7 +260,7 @@ void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &r
         if (reg.EnumValue(cache, v, valueName, &nameLength, &type) != pw::kErrorSuccess)
             continue;
         const QString value = QString::fromLocal8Bit(valueName);
-        if (!value.contains(installPath, Qt::CaseInsensitive))
+        if (!MuiCacheNamesPath(value, installPath))
             continue;
         LeftoverItem item;
         item.Text = QLatin1String(kMuiCacheText) + QLatin1Char('|') + value;
@@ -282,4 +269,22 @@ void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &r
         item.RegistryRoot = uint32_t(pw::RegRoot::ClassesRoot);
         result.append(item);
     }
+}
+
+bool MuiCacheNamesPath(const QString &valueName, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const bool endsWithSeparator = path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'));
+    for (int at = valueName.indexOf(path, 0, Qt::CaseInsensitive); at >= 0;
+         at = valueName.indexOf(path, at + 1, Qt::CaseInsensitive)) {
+        const QStringRef rest = valueName.midRef(at + path.size());
+        if (endsWithSeparator || rest.isEmpty() || rest.startsWith(QLatin1Char('\\')) || rest.startsWith(QLatin1Char('/')))
+            return true;
+        // The names Windows stores for a program file itself: "<file>.FriendlyAppName".
+        for (const char *suffix : {".FriendlyAppName", ".ApplicationCompany"})
+            if (rest.compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0)
+                return true;
+    }
+    return false;
 }

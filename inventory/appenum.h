@@ -22,10 +22,12 @@ public:
     InstalledProgramList GetUpdates() const;
     bool Is64BitSystem() const { return m_is64BitSystem; }
 
-    // The registry part of the leftover search for a program that has been uninstalled:
-    // uninstall entries whose DisplayName contains `name` (values, then the key) and MuiCache
-    // values whose name contains `installPath`.
-    LeftoverList FindRegistryLeftovers(const QByteArray &name, const QByteArray &installPath);
+    // The registry part of the leftover search for a program that has been uninstalled: the
+    // values and then the key of the program's own uninstall entry (the one `program` was read
+    // from, recognised by its root, view and subkey name; nothing when the record does not say),
+    // then the MuiCache values that name `installPath` or a path inside it. Another program's
+    // entry is never returned, whatever its DisplayName.
+    LeftoverList FindRegistryLeftovers(const InstalledProgram &program, const QByteArray &installPath);
 
 private:
     struct Pass;
@@ -35,8 +37,8 @@ private:
     void ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteArray &subKey,
                           const QList<QByteArray> &accepted, InstalledProgramList &programs,
                           InstalledProgramList &updates);
-    void FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t keyMask, uint32_t entryMask,
-                                   const QString &name, LeftoverList &result);
+    void FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t entryMask,
+                                   const InstalledProgram &program, LeftoverList &result);
     void FindMuiCacheLeftovers(const QString &installPath, LeftoverList &result);
 
     pw::IRegistry *m_registry;
@@ -45,3 +47,9 @@ private:
     InstalledProgramList m_programs;
     InstalledProgramList m_updates;
 };
+
+// True when a MuiCache value name names `path` or something inside it: the path is followed by
+// a separator or the end ("C:\\Apps\\Tool" names "C:\\Apps\\Tool\\x.exe", not
+// "C:\\Apps\\Tool2\\x.exe"), or, for a program file, by the suffix Windows adds to its
+// name ("C:\\Apps\\Tool\\tool.exe.FriendlyAppName").
+bool MuiCacheNamesPath(const QString &valueName, const QString &path);

@@ -1,12 +1,18 @@
 #include "programs/uninstallworker.h"
 
 #include "app/msgids.h"
+#include "inventory/appenum.h"
+#include "inventory/programhelpers.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/platform.h"
+#include "programs/leftovercleaner.h"
+#include "programs/programpaths.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -23,24 +29,39 @@ void LogStartFailure(const char *commandLine, pw::WinError error)
     LogInfoEx(line.constData());
 }
 
+// The same uninstall entry: where it was read, or, for a record that does not say, the same
+// name and command.
+bool IsSameEntry(const InstalledProgram &entry, const InstalledProgram &program)
+{
+    if (program.SubKeyName[0] == '\0')
+        return std::strcmp(entry.DisplayName, program.DisplayName) == 0 &&
+               std::strcmp(entry.UninstallString, program.UninstallString) == 0;
+    return entry.RegistryRoot == program.RegistryRoot && entry.RegistryView == program.RegistryView &&
+           qstricmp(entry.SubKeyName, program.SubKeyName) == 0;
+}
+
 } // namespace
 
-bool IsUninstallEntryPresent(const InstalledProgram &program)
+bool IsStillInstalled(const InstalledProgram &program)
 {
-    pw::IRegistry *registry = pw::CurrentPlatform().registry;
-    if (!registry || program.SubKeyName[0] == '\0' || program.RegistryRoot == 0)
-        return true; // nothing tells where it was read: assume it is still there
-    const std::string path = std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") +
-                             program.SubKeyName;
-    pw::RegKey key = 0;
-    const pw::WinError error =
-        registry->OpenKey(pw::RootKey(pw::RegRoot(program.RegistryRoot)), path,
-                          pw::kKeyQueryValue | program.RegistryView, &key);
-    if (error == pw::kErrorSuccess) {
-        registry->CloseKey(key);
-        return true;
+    const pw::Platform &platform = pw::CurrentPlatform();
+    if (!platform.registry || !platform.system)
+        return true; // cannot tell: never report or clean a program that may still be there
+    CAppEnum inventory(platform.registry, platform.system);
+    inventory.EnumPrograms();
+    const InstalledProgramList entries = inventory.GetPrograms() + inventory.GetUpdates();
+    for (const InstalledProgram &entry : entries) {
+        if (!IsSameEntry(entry, program))
+            continue;
+        const QString uninstaller = UninstallerFile(QByteArray(entry.UninstallString));
+        if (uninstaller.isEmpty())
+            return true;
+        const QString native = NativePath(uninstaller);
+        // An entry whose uninstaller is gone is what an uninstall that forgot its key leaves.
+        if (native.isEmpty() || QFileInfo::exists(native) || QFileInfo(native).isSymLink())
+            return true;
     }
-    return error != pw::kErrorFileNotFound;
+    return false;
 }
 
 void UninstallWorker(const std::shared_ptr<UninstallJob> &job)
@@ -75,7 +96,7 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job)
 
     // A cancelled or failed uninstaller leaves the program registered: its files are still
     // in use and must not be cleaned.
-    if (IsUninstallEntryPresent(job->program)) {
+    if (IsStillInstalled(job->program)) {
         job->outcome = UninstallJob::StillInstalled;
         Send(MSG_UNINSTALL_ONE_DONE);
         return;
@@ -83,7 +104,8 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job)
 
     if (job->autoRemove) {
         Send(MSG_DEEP_CLEAN_STARTED);
-        // The leftover scan and removal run here.
+        CLeftoverCleaner cleaner; // logs every deletion and every item it keeps
+        cleaner.CleanLeftovers(job->program);
     }
     job->outcome = UninstallJob::Removed;
     Send(MSG_UNINSTALL_ONE_DONE);

@@ -32,6 +32,7 @@ void StartUninstallWorker(std::shared_ptr<UninstallJob> job);
 // The thread function, also callable directly.
 void UninstallWorker(const std::shared_ptr<UninstallJob> &job);
 
-// Whether the program's own uninstall entry (root, view and subkey it was read from) is still
-// in the registry.
-bool IsUninstallEntryPresent(const InstalledProgram &program);
+// Whether the program is still installed after its uninstaller ended: its own uninstall entry
+// (the root, view and subkey it was read from) is still listed and the uninstaller it names is
+// still on disk. The same rule keeps the leftover cleaner from touching the program.
+bool IsStillInstalled(const InstalledProgram &program);

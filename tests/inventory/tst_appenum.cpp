@@ -85,6 +85,8 @@ private slots:
     void rescanReplacesTheLists();
     void missingRootsGiveEmptyLists();
     void registryLeftovers();
+    void muiCacheSeparatorRule_data();
+    void muiCacheSeparatorRule();
 
 private:
     QTemporaryDir m_dir;
@@ -305,42 +307,91 @@ void TestAppEnum::missingRootsGiveEmptyLists()
     CAppEnum noBackend(nullptr, nullptr);
     noBackend.EnumPrograms();
     QVERIFY(noBackend.GetPrograms().isEmpty());
-    QVERIFY(noBackend.FindRegistryLeftovers("x", "C:\\x").isEmpty());
+    QVERIFY(noBackend.FindRegistryLeftovers(InstalledProgram(), "C:\\x").isEmpty());
 }
 
 void TestAppEnum::registryLeftovers()
 {
     CFakeRegistry reg;
     CFakeSystemInfo sys;
-    install(reg, {program("Tool", {dw("EstimatedSize", 12), sz("InstallLocation", "C:\\Apps\\Tool")})});
+    sys.architecture = kArchitectureAmd64;
+    install(reg, {program("Tool", {dw("EstimatedSize", 12), sz("InstallLocation", "C:\\Apps\\Tool")}),
+                  program("Tool Pro"), program("Tool", {}, RegRoot::LocalMachine, CFakeRegistry::View32),
+                  program("Tool", {}, RegRoot::CurrentUser)});
     const std::string mui = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
-    reg.SetString(RegRoot::ClassesRoot, CFakeRegistry::View64, mui, "C:\\Apps\\Tool\\tool.exe.FriendlyAppName", "T");
-    reg.SetString(RegRoot::ClassesRoot, CFakeRegistry::View64, mui, "C:\\Other\\x.exe", "X");
+    for (const char *value : {"C:\\Apps\\Tool\\tool.exe.FriendlyAppName", "C:\\Apps\\Tool2\\x.exe",
+                              "C:\\Apps\\Toolbox.exe", "C:\\Other\\x.exe", "C:\\apps\\tool"})
+        reg.SetString(RegRoot::ClassesRoot, CFakeRegistry::View64, mui, value, "T");
     CAppEnum inventory(&reg, &sys);
+    inventory.EnumPrograms();
+    InstalledProgram tool;
+    for (const InstalledProgram &p : inventory.GetPrograms())
+        if (p.RegistryView == kKeyWow64_64Key && QByteArray(p.DisplayName) == "Tool")
+            tool = p;
+    QCOMPARE(QByteArray(tool.SubKeyName), QByteArray("Tool"));
 
-    const LeftoverList found = inventory.FindRegistryLeftovers("tool", "C:\\Apps\\Tool");
+    // Only the record's own entry, in the view it was read from: not the entry of the same
+    // name in the other view or per user, not "Tool Pro".
+    const LeftoverList found = inventory.FindRegistryLeftovers(tool, "C:\\Apps\\Tool");
     QStringList texts;
     for (const LeftoverItem &i : found)
         texts << i.Text;
     const QString key = QString::fromStdString(kUninstall) + "\\Tool";
+    const QString muiText = "HKEY_CLASSES_ROOT\\" + QString::fromStdString(mui) + "|";
     QCOMPARE(texts, QStringList({key + "|DisplayName:Tool", key + "|UninstallString:C:\\Tool\\uninst.exe",
                                  key + "|EstimatedSize:12", key + "|InstallLocation:C:\\Apps\\Tool", key,
-                                 "HKEY_CLASSES_ROOT\\" + QString::fromStdString(mui)
-                                     + "|C:\\Apps\\Tool\\tool.exe.FriendlyAppName"}));
+                                 muiText + "C:\\Apps\\Tool\\tool.exe.FriendlyAppName", muiText + "C:\\apps\\tool"}));
     QCOMPARE(found[0].Kind, int(LeftoverRegistry));
     QCOMPARE(found[0].ValueName, QStringLiteral("DisplayName"));
     QCOMPARE(found[4].ValueName, QString());
+    QCOMPARE(found[4].RegistryRoot, uint32_t(RegRoot::LocalMachine));
     QCOMPARE(found[4].RegistryView, uint32_t(kKeyWow64_64Key));
     QCOMPARE(found[5].Kind, int(LeftoverMuiCache));
     QCOMPARE(found[5].Path, QStringLiteral("C:\\Apps\\Tool\\tool.exe.FriendlyAppName"));
 
-    // A name that matches no entry yields only the MuiCache values.
-    const LeftoverList onlyMui = inventory.FindRegistryLeftovers("Nothing", "C:\\Apps\\Tool");
-    QCOMPARE(onlyMui.size(), 1);
-    QCOMPARE(onlyMui[0].Kind, int(LeftoverMuiCache));
-    // An empty name never matches every entry.
-    QCOMPARE(inventory.FindRegistryLeftovers("", "C:\\Nowhere").size(), 0);
+    // The per-user registration is found where it was read.
+    InstalledProgram user = tool;
+    user.RegistryRoot = uint32_t(RegRoot::CurrentUser);
+    user.RegistryView = 0;
+    const LeftoverList userFound = inventory.FindRegistryLeftovers(user, QByteArray());
+    QCOMPARE(userFound.size(), 3);
+    QCOMPARE(userFound.last().RegistryRoot, uint32_t(RegRoot::CurrentUser));
+
+    // A record that does not say where it was read, or whose entry is gone, yields only the
+    // MuiCache values.
+    InstalledProgram unknown;
+    std::strcpy(unknown.DisplayName, "Tool");
+    QCOMPARE(inventory.FindRegistryLeftovers(unknown, "C:\\Apps\\Tool").size(), 2);
+    reg.DeleteKeyEx(RootKey(RegRoot::LocalMachine), kUninstall + "\\Tool", kKeyWow64_64Key);
+    const LeftoverList gone = inventory.FindRegistryLeftovers(tool, "C:\\Apps\\Tool");
+    QCOMPARE(gone.size(), 2);
+    QCOMPARE(gone[0].Kind, int(LeftoverMuiCache));
+    QCOMPARE(inventory.FindRegistryLeftovers(tool, "").size(), 0);
     QCOMPARE(reg.OpenHandles(), 0);
+}
+
+void TestAppEnum::muiCacheSeparatorRule_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("names");
+    QTest::newRow("file inside") << "C:\\Apps\\Tool\\x.exe" << "C:\\Apps\\Tool" << true;
+    QTest::newRow("exactly the path") << "C:\\Apps\\Tool" << "C:\\Apps\\Tool" << true;
+    QTest::newRow("case differs") << "c:\\apps\\tool\\x.exe" << "C:\\Apps\\Tool" << true;
+    QTest::newRow("longer folder name") << "C:\\Apps\\Tool2\\x.exe" << "C:\\Apps\\Tool" << false;
+    QTest::newRow("file beside") << "C:\\Apps\\Tool.exe" << "C:\\Apps\\Tool" << false;
+    QTest::newRow("program file name") << "C:\\Apps\\Tool\\tool.exe.FriendlyAppName" << "C:\\Apps\\Tool\\tool.exe" << true;
+    QTest::newRow("company of program file") << "C:\\A\\tool.exe.ApplicationCompany" << "C:\\A\\tool.exe" << true;
+    QTest::newRow("other suffix") << "C:\\A\\tool.exe.bak" << "C:\\A\\tool.exe" << false;
+    QTest::newRow("empty path") << "C:\\x" << "" << false;
+}
+
+void TestAppEnum::muiCacheSeparatorRule()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, path);
+    QFETCH(bool, names);
+    QCOMPARE(MuiCacheNamesPath(value, path), names);
 }
 
 QTEST_GUILESS_MAIN(TestAppEnum)

@@ -1,0 +1,42 @@
+#include "programs/otherprograms.h"
+
+#include "programs/programpaths.h"
+#include "programs/weaknames.h"
+#include "programs/windowspath.h"
+
+COtherPrograms::COtherPrograms(const InstalledProgramList &programs, const CProtectedPlaces &places)
+{
+    for (const InstalledProgram &p : programs) {
+        const QString program = QString::fromLocal8Bit(p.DisplayName);
+        const QString folder = ProgramFolder(p);
+        if (!folder.isEmpty() && !places.IsProtected(folder))
+            m_folders.append({folder, program});
+        const QString names[] = {program, winpath::LastName(QString::fromLocal8Bit(p.InnoSetupIconGroup)),
+                                 folder.isEmpty() ? QString() : winpath::LastName(folder)};
+        for (const QString &name : names)
+            if (!IsWeakName(name))
+                m_names.append({name.trimmed(), program});
+    }
+}
+
+QString COtherPrograms::OwnerOfPath(const QString &windowsPath) const
+{
+    const QString path = winpath::Normalize(windowsPath);
+    if (path.isEmpty())
+        return QString();
+    for (const Named &f : m_folders)
+        if (winpath::IsSameOrInside(path, f.Text) || winpath::IsSameOrInside(f.Text, path))
+            return f.Program;
+    return QString();
+}
+
+QString COtherPrograms::OwnerOfName(const QString &relativePath, const QString &searchedName) const
+{
+    const QString searched = searchedName.trimmed();
+    if (searched.isEmpty())
+        return QString();
+    for (const Named &n : m_names)
+        if (n.Text.contains(searched, Qt::CaseInsensitive) && relativePath.contains(n.Text, Qt::CaseInsensitive))
+            return n.Program;
+    return QString();
+}
