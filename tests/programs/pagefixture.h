@@ -1,6 +1,6 @@
 #pragma once
-// A programs page over the fake platform: programs registered in the fake registry with
-// install folders on a temporary C: drive, the inventory and the main window in CUIPublic, and
+// A programs page on the test machine of the leftover tests: programs registered in the fake
+// registry with install folders and user data on its C: drive, the inventory and the main window in CUIPublic, and
 // helpers to answer the page's modal dialogs and to script uninstallers.
 #include "app/msgids.h"
 #include "app/uipublic.h"
@@ -9,6 +9,7 @@
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 #include "programs/enumprogrampage.h"
+#include "machine.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +27,7 @@
 
 namespace fixture {
 
-const std::string kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+using namespace test;
 
 struct Program {
     QByteArray name;
@@ -75,14 +76,9 @@ void OnNextModal(std::function<void(T *)> answer)
     poll->start();
 }
 
-class PageFixture {
+class PageFixture : public test::Machine {
 public:
-    PageFixture()
-    {
-        QDir(m_dir.path()).mkpath(QStringLiteral("drive_c/Apps"));
-        platform.folders.SetDrive('C', m_dir.filePath(QStringLiteral("drive_c")).toStdString());
-        sharelog::SetLogFilePath(m_dir.filePath(QStringLiteral("log.txt")));
-    }
+    PageFixture() { sharelog::SetLogFilePath(tmp.filePath(QStringLiteral("log.txt"))); }
     ~PageFixture()
     {
         delete host;
@@ -91,58 +87,57 @@ public:
         CUIPublic::GetInstance()->SetAppEnum(nullptr);
     }
 
-    QString NativeInstallFolder(const QByteArray &name) const
+    static QString InstallFolder(const QByteArray &name)
     {
-        return m_dir.filePath(QStringLiteral("drive_c/Apps/") + QString::fromLocal8Bit(name));
+        return QStringLiteral("C:\\Program Files\\") + QString::fromLocal8Bit(name);
     }
-    static QByteArray Command(const QByteArray &name) { return "C:\\Apps\\" + name + "\\uninst.exe /S"; }
+    static QString RoamingFolder(const QByteArray &name)
+    {
+        return QStringLiteral("C:\\Users\\Ann\\AppData\\Roaming\\") + QString::fromLocal8Bit(name);
+    }
+    static QByteArray Command(const QByteArray &name)
+    {
+        return "\"" + InstallFolder(name).toLocal8Bit() + "\\uninst.exe\" /S";
+    }
 
+    // An installed program: its entry, its files, and user data an uninstaller leaves behind.
     void Register(const Program &p)
     {
-        const std::string key = kUninstall + p.name.toStdString();
-        const auto view = pw::CFakeRegistry::View64;
-        platform.registry.AddKey(pw::RegRoot::LocalMachine, view, key);
-        platform.registry.SetString(pw::RegRoot::LocalMachine, view, key, "DisplayName", p.name.toStdString());
-        platform.registry.SetString(pw::RegRoot::LocalMachine, view, key, "UninstallString",
-                                    Command(p.name).toStdString());
+        Values extra;
         if (!p.publisher.isEmpty())
-            platform.registry.SetString(pw::RegRoot::LocalMachine, view, key, "Publisher", p.publisher.toStdString());
+            extra << qMakePair(QByteArray("Publisher"), p.publisher);
         if (!p.version.isEmpty())
-            platform.registry.SetString(pw::RegRoot::LocalMachine, view, key, "DisplayVersion", p.version.toStdString());
+            extra << qMakePair(QByteArray("DisplayVersion"), p.version);
+        if (p.installFolder)
+            extra << qMakePair(QByteArray("InstallLocation"), InstallFolder(p.name).toLocal8Bit());
+        entry(p.name, p.name, Command(p.name), extra);
         if (p.sizeKb)
-            platform.registry.SetDword(pw::RegRoot::LocalMachine, view, key, "EstimatedSize", p.sizeKb);
+            fake.registry.SetDword(pw::RegRoot::LocalMachine, pw::CFakeRegistry::View64,
+                                   kUninstall + p.name.toStdString(), "EstimatedSize", p.sizeKb);
         if (p.installFolder) {
-            platform.registry.SetString(pw::RegRoot::LocalMachine, view, key, "InstallLocation",
-                                        ("C:\\Apps\\" + p.name).toStdString());
-            QDir().mkpath(NativeInstallFolder(p.name));
-            QFile file(NativeInstallFolder(p.name) + QStringLiteral("/app.exe"));
-            file.open(QIODevice::WriteOnly);
-            file.write("MZ");
+            file(InstallFolder(p.name) + QStringLiteral("\\app.exe"));
+            file(InstallFolder(p.name) + QStringLiteral("\\uninst.exe"));
+            file(InstallFolder(p.name) + QStringLiteral("\\user.cfg"));
+            file(RoamingFolder(p.name) + QStringLiteral("\\state.dat"));
         }
     }
 
-    bool IsRegistered(const QByteArray &name) const
-    {
-        return platform.registry.HasKey(pw::RegRoot::LocalMachine, pw::CFakeRegistry::View64,
-                                        kUninstall + name.toStdString());
-    }
+    bool IsRegistered(const QByteArray &name) const { return hasEntry(name); }
 
-    // The uninstaller of `name` starts and removes the program: its entry and its files.
+    // The uninstaller of `name` starts and removes the program: its entry and the files it
+    // installed; the user's files stay behind as leftovers.
     void ScriptRemoval(const QByteArray &name)
     {
-        const std::string key = kUninstall + name.toStdString();
-        const QString folder = NativeInstallFolder(name);
-        platform.processes.SetScript(Command(name).toStdString(),
-                                     {pw::IProcessRunner::Result{}, [this, key, folder] {
-                                          platform.registry.DeleteKeyEx(pw::RootKey(pw::RegRoot::LocalMachine), key,
-                                                                        pw::kKeyWow64_64Key);
-                                          QFile::remove(folder + QStringLiteral("/app.exe"));
-                                      }});
+        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{}, [this, name] {
+                                     removeEntry(name);
+                                     QFile::remove(native(InstallFolder(name) + QStringLiteral("\\app.exe")));
+                                     QFile::remove(native(InstallFolder(name) + QStringLiteral("\\uninst.exe")));
+                                 }});
     }
     // The uninstaller of `name` starts, and the user cancels it: everything stays.
     void ScriptCancel(const QByteArray &name)
     {
-        platform.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{}, nullptr});
+        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{}, nullptr});
     }
 
     // Reads the registry as start-up does, and builds the page inside a shown main window.
@@ -150,7 +145,7 @@ public:
     {
         for (const Program &p : programs)
             Register(p);
-        inventory = std::make_unique<CAppEnum>(&platform.registry, &platform.system);
+        inventory = std::make_unique<CAppEnum>(&fake.registry, &fake.system);
         inventory->EnumPrograms();
         CUIPublic *ui = CUIPublic::GetInstance();
         ui->SetAppEnum(inventory.get());
@@ -203,18 +198,14 @@ public:
 
     QByteArray Log() const
     {
-        QFile file(m_dir.filePath(QStringLiteral("log.txt")));
+        QFile file(tmp.filePath(QStringLiteral("log.txt")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    pw::CFakePlatform platform;
     std::unique_ptr<CAppEnum> inventory;
     QPointer<QWidget> window;
     QPointer<QWidget> host;
     CEnumProgramPage *page = nullptr;
-
-private:
-    QTemporaryDir m_dir;
 };
 
 } // namespace fixture

@@ -306,7 +306,7 @@ void TestEnumProgramPage::detailsTooltipTexts()
     PageFixture f;
     f.Build(FivePrograms());
     if (!folderExists)
-        QVERIFY(QDir(f.NativeInstallFolder(name)).removeRecursively());
+        QVERIFY(QDir(f.native(PageFixture::InstallFolder(name))).removeRecursively());
     QTreeWidget *tree = f.page->tree();
     const int row = tree->indexOfTopLevelItem(f.Row(name).item);
     const QRect link = CFileTreeItemDelegate::DetailsRectFor(tree->visualRect(tree->model()->index(row, 1)));
@@ -314,7 +314,7 @@ void TestEnumProgramPage::detailsTooltipTexts()
 
     CDetailToolTip *tip = f.page->detailToolTip();
     QVERIFY(tip->isVisible());
-    const QString path = QStringLiteral("C:\\Apps\\") + QString::fromLocal8Bit(name);
+    const QString path = PageFixture::InstallFolder(name);
     QCOMPARE(tip->nameValue()->text(), QString::fromLocal8Bit(name));
     QCOMPARE(tip->nameValue()->toolTip(), QString::fromLocal8Bit(name));
     QCOMPARE(tip->versionValue()->text(), version);
@@ -335,8 +335,7 @@ void TestEnumProgramPage::refresh()
     f.page->searchEdit()->lineEdit()->setText(QStringLiteral("echo"));
     // A program installed and another removed meanwhile.
     f.Register({"Foxtrot Maps", "Fabrikam", "3", 10});
-    f.platform.registry.DeleteKeyEx(pw::RootKey(pw::RegRoot::LocalMachine), kUninstall + "Delta Sync",
-                                    pw::kKeyWow64_64Key);
+    f.removeEntry("Delta Sync");
 
     int dialogs = 0;
     OnNextModal<QDialog>([&](QDialog *) {

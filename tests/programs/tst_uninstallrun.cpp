@@ -72,7 +72,7 @@ QString ResultText(int count, uint64_t freed)
 QStringList Commands(const PageFixture &f)
 {
     QStringList out;
-    for (const auto &call : f.platform.processes.Calls())
+    for (const auto &call : f.fake.processes.Calls())
         out << QString::fromStdString(call.commandLine);
     return out;
 }
@@ -124,8 +124,8 @@ void TestUninstallRun::singleRunIgnoresTicks()
 
     QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
     QCOMPARE(Commands(f), QStringList{QString::fromLatin1(PageFixture::Command("Charlie"))});
-    QCOMPARE(f.platform.processes.Calls().at(0).creationFlags, 0u);
-    QVERIFY(f.platform.processes.Calls().at(0).wait);
+    QCOMPARE(f.fake.processes.Calls().at(0).creationFlags, 0u);
+    QVERIFY(f.fake.processes.Calls().at(0).wait);
     QCOMPARE(result.text, ResultText(1, 300 * 1024));
     QCOMPARE(result.notUninstalled, QString());
     QVERIFY(result.pageButtonsDisabled);
@@ -167,7 +167,7 @@ void TestUninstallRun::batchRunsInTreeOrderWithOwnEntryLast()
     QCOMPARE(Commands(f), (QStringList{QString::fromLatin1(PageFixture::Command("Charlie")),
                                         QString::fromLatin1(PageFixture::Command("Alpha")),
                                         QString::fromLatin1(PageFixture::Command("Vendrix Purgewell"))}));
-    const auto calls = f.platform.processes.Calls();
+    const auto calls = f.fake.processes.Calls();
     QCOMPARE(calls.at(2).creationFlags, pw::kCreateNoWindow);
     QVERIFY(!calls.at(2).wait);
     QVERIFY(calls.at(0).wait && calls.at(1).wait);
@@ -214,7 +214,7 @@ void TestUninstallRun::cancelLeavesEverything()
     f.page->uninstallButton()->click();
 
     QVERIFY(answered);
-    QVERIFY(f.platform.processes.Calls().empty());
+    QVERIFY(f.fake.processes.Calls().empty());
     QVERIFY(!f.page->isUninstalling());
     QVERIFY(f.page->uninstallButton()->isEnabled());
     QVERIFY(f.page->refreshButton()->isEnabled());
@@ -262,6 +262,11 @@ void TestUninstallRun::autoRemove()
     else
         QCOMPARE(deepCleanStatuses, QStringList());
     QCOMPARE(result.text, ResultText(2, 300 * 1024));
+    // What the uninstallers left behind goes only when asked.
+    for (const QByteArray name : {"Alpha", "Bravo"}) {
+        QCOMPARE(f.exists(PageFixture::InstallFolder(name) + QStringLiteral("\\user.cfg")), !autoRemove);
+        QCOMPARE(f.exists(PageFixture::RoamingFolder(name) + QStringLiteral("\\state.dat")), !autoRemove);
+    }
     QTRY_VERIFY(!f.page->isRefreshing() && f.page->tree()->topLevelItemCount() == 0);
 }
 
@@ -285,7 +290,7 @@ void TestUninstallRun::commandThatCannotStart()
     QTRY_COMPARE_WITH_TIMEOUT(recorder.count(MSG_UNINSTALL_ONE_DONE), 1, kRunTimeout);
     QCOMPARE(f.Status("Zulu Broken"), QStringLiteral("Not uninstalled"));
     QVERIFY(!f.Row("Zulu Broken").loading->isVisibleTo(f.host));
-    QVERIFY(f.Log().contains("start process C:\\Apps\\Zulu Broken\\uninst.exe /S failed with 2.\n"));
+    QVERIFY(f.Log().contains("start process " + PageFixture::Command("Zulu Broken") + " failed with 2.\n"));
 
     // The next row still runs, and the result counts only what went.
     QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
@@ -322,7 +327,11 @@ void TestUninstallRun::cancelledUninstallerIsNotCleaned()
     QCOMPARE(result.text, ResultText(1, 100 * 1024));
     QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
     QVERIFY(f.IsRegistered("Bravo"));
-    QVERIFY(QFile::exists(f.NativeInstallFolder("Bravo") + QStringLiteral("/app.exe")));
+    for (const QString &file : {PageFixture::InstallFolder("Bravo") + QStringLiteral("\\app.exe"),
+                                PageFixture::InstallFolder("Bravo") + QStringLiteral("\\user.cfg"),
+                                PageFixture::RoamingFolder("Bravo") + QStringLiteral("\\state.dat")})
+        QVERIFY2(f.exists(file), qPrintable(file));
+    QVERIFY(!f.exists(PageFixture::RoamingFolder("Alpha") + QStringLiteral("\\state.dat")));
     QTRY_COMPARE(f.RowNames(), QStringList{"Bravo"});
 }
 
@@ -342,7 +351,7 @@ void TestUninstallRun::ownUninstallerThatCannotStart()
     QCOMPARE(recorder.count(MSG_QUIT_APP), 0);
     QCOMPARE(result.text, ResultText(0, 0));
     QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
-    QVERIFY(f.Log().contains("start process C:\\Apps\\Vendrix Purgewell\\uninst.exe /S failed with 2.\n"));
+    QVERIFY(f.Log().contains("start process " + PageFixture::Command("Vendrix Purgewell") + " failed with 2.\n"));
     QTRY_VERIFY(f.page->refreshButton()->isEnabled());
 }
 
