@@ -8,7 +8,9 @@
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "programs/detailtooltip.h"
+#include "programs/imagebutton.h"
 #include "programs/programicon.h"
+#include "programs/programtreewidget.h"
 #include "programs/readyuninstalldlg.h"
 #include "programs/uninstallrstdlg.h"
 #include "programs/uninstallworker.h"
@@ -93,6 +95,14 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     setContentsMargins(24, 0, 24, 0);
     setSpacing(0);
     m_loadingFirstFrame = LoadingFrame(0);
+    m_trashImages[0] = QPixmap(QStringLiteral("./Resources/icon_trash.png"));
+    m_trashImages[1] = QPixmap(QStringLiteral("./Resources/icon_trash_hover.png"));
+    m_trashImages[2] = QPixmap(QStringLiteral("./Resources/icon_trash_press.png"));
+    m_nameFont.setPixelSize(14);
+    m_nameFont.setWeight(QFont::Medium);
+    m_smallFont.setPixelSize(12);
+    m_whiteText.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    m_dimText.setColor(QPalette::WindowText, QColor(255, 255, 255, 153));
 
     // Top bar.
     auto *top = new QWidget;
@@ -129,7 +139,7 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     addWidget(top);
 
     // The list.
-    m_tree = new QTreeWidget;
+    m_tree = new CProgramTreeWidget;
     m_tree->setObjectName(QStringLiteral("ProgramTreeWidget"));
     m_delegate = new CFileTreeItemDelegate;
     m_delegate->setParent(m_tree);
@@ -154,6 +164,7 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_tree->setSortingEnabled(true);
     connect(m_tree->header(), &QHeaderView::sectionClicked, this, &CEnumProgramPage::sectionClickedSlot);
     connect(m_tree, &QTreeWidget::itemPressed, this, &CEnumProgramPage::TreeitemClicked);
+    m_tree->SetCellFactory([this](QTreeWidgetItem *item) { CreateCells(item); });
     addWidget(m_tree);
 
     // Bottom bar.
@@ -212,6 +223,11 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
 
     m_programs = CUIPublic::GetInstance()->GetPrograms();
     CreateTree();
+}
+
+QTreeWidget *CEnumProgramPage::tree() const
+{
+    return m_tree;
 }
 
 CEnumProgramPage::~CEnumProgramPage()
@@ -292,12 +308,22 @@ void CEnumProgramPage::CreateTree()
 void CEnumProgramPage::FillTree()
 {
     // Adding rows one by one to a painting, sorting tree re-sorts and re-lays out the whole
-    // list for every row. Build with updates and sorting off and sort once at the end.
+    // list for every row. Build with updates and sorting off and sort once at the end. The
+    // rows get their cell widgets from the tree as they come into view (CreateCells).
     m_tree->setUpdatesEnabled(false);
     m_tree->setSortingEnabled(false);
     m_tree->clear();
     m_rows.clear();
     m_rows.resize(m_programs.size());
+    m_rowsLocked = false;
+
+    // Name and publisher, converted once per rebuild rather than on every keystroke. A line
+    // break cannot be typed into the search field, so no match spans the two.
+    m_searchKeys.clear();
+    m_searchKeys.reserve(m_programs.size());
+    for (const InstalledProgram &program : qAsConst(m_programs))
+        m_searchKeys.append(QString::fromLocal8Bit(program.DisplayName) + QLatin1Char('\n') +
+                            QString::fromLocal8Bit(program.Publisher));
 
     QList<QTreeWidgetItem *> items;
     items.reserve(m_programs.size());
@@ -310,23 +336,36 @@ void CEnumProgramPage::FillTree()
         const QString version = QString::fromLocal8Bit(program.DisplayVersion);
         item->setText(ColVersion, version.isEmpty() ? QStringLiteral("-") : version);
         item->setData(ColSizeKey, Qt::DisplayRole, qint64(program.Size));
+        m_rows[i].item = item;
         items.append(item);
     }
     m_tree->addTopLevelItems(items);
-    for (int i = 0; i < items.size(); ++i) {
-        m_rows[i].item = items.at(i);
-        m_tree->setItemWidget(items.at(i), ColName, CreateNameCell(m_programs.at(i), i));
-        m_tree->setItemWidget(items.at(i), ColOperation, CreateOperationCell(i));
-    }
 
     m_tree->header()->setSortIndicator(m_sortKey == SortBySize ? ColSizeKey : ColNameKey, Qt::SortOrder(m_sortOrder));
     m_tree->setSortingEnabled(true); // sorts once, by the indicator
     m_tree->setUpdatesEnabled(true);
+    m_tree->LayoutNow();
 }
 
+void CEnumProgramPage::CreateCells(QTreeWidgetItem *item)
+{
+    const int index = item->data(ColName, Qt::UserRole).toInt();
+    if (index < 0 || index >= m_programs.size())
+        return;
+    m_tree->setItemWidget(item, ColName, CreateNameCell(m_programs.at(index), index));
+    m_tree->setItemWidget(item, ColOperation, CreateOperationCell(index));
+    if (m_rowsLocked) {
+        // A row that comes into view during a run is locked like the others.
+        m_rows[index].check->setEnabled(false);
+        m_rows[index].trash->hide();
+    }
+}
+
+// Cells take fonts and palettes rather than style sheets of their own: each style sheet is
+// parsed and polished per widget, and rows are made while the user scrolls and types.
 QWidget *CEnumProgramPage::CreateNameCell(const InstalledProgram &program, int index)
 {
-    auto *cell = new QWidget;
+    auto *cell = new QWidget(m_tree->viewport());
     cell->setFixedHeight(48);
     auto *layout = new QHBoxLayout(cell);
     layout->setContentsMargins(20, 0, 15, 0);
@@ -349,10 +388,12 @@ QWidget *CEnumProgramPage::CreateNameCell(const InstalledProgram &program, int i
     texts->setContentsMargins(0, 0, 0, 0);
     texts->setSpacing(0);
     auto *name = new QLabel(QString::fromLocal8Bit(program.DisplayName), cell);
-    name->setStyleSheet(QStringLiteral("font-size:14px; font-weight: 500; color:rgb(255,255,255);"));
+    name->setFont(m_nameFont);
+    name->setPalette(m_whiteText);
     name->setAlignment(Qt::AlignBottom);
     auto *publisher = new QLabel(QString::fromLocal8Bit(program.Publisher), cell);
-    publisher->setStyleSheet(QStringLiteral("font-size:12px;color:rgba(255,255,255,153);"));
+    publisher->setFont(m_smallFont);
+    publisher->setPalette(m_dimText);
     publisher->setAlignment(Qt::AlignTop);
     texts->addWidget(name);
     texts->addWidget(publisher);
@@ -364,35 +405,40 @@ QWidget *CEnumProgramPage::CreateNameCell(const InstalledProgram &program, int i
 
 QWidget *CEnumProgramPage::CreateOperationCell(int index)
 {
-    auto *cell = new QWidget;
+    auto *cell = new QWidget(m_tree->viewport());
     cell->setFixedHeight(48);
     auto *layout = new QHBoxLayout(cell);
     layout->setSpacing(5);
 
-    auto *trash = new QPushButton(cell);
+    auto *trash = new CImageButton(m_trashImages[0], m_trashImages[1], m_trashImages[2], cell);
     trash->setFixedSize(16, 16);
-    trash->setStyleSheet(BorderImageSheet(QStringLiteral("./Resources/icon_trash.png"),
-                                          QStringLiteral("./Resources/icon_trash_hover.png"),
-                                          QStringLiteral("./Resources/icon_trash_press.png")));
     trash->setProperty("uninstallindex", index);
-    connect(trash, &QPushButton::clicked, this, &CEnumProgramPage::UninstallClicked);
+    connect(trash, &QAbstractButton::clicked, this, &CEnumProgramPage::UninstallClicked);
     layout->addWidget(trash);
 
-    auto *loading = new QLabel(cell);
-    loading->setPixmap(m_loadingFirstFrame);
-    loading->hide();
-    layout->addWidget(loading);
-
-    auto *status = new QLabel(tr("waiting"), cell);
-    status->setStyleSheet(QStringLiteral("font-size:12px; color:rgba(255,255,255,153);"));
-    status->hide();
-    layout->addWidget(status);
+    // The loading and status labels come with the first run that queues the row.
     layout->addStretch();
 
     m_rows[index].trash = trash;
-    m_rows[index].loading = loading;
-    m_rows[index].status = status;
     return cell;
+}
+
+void CEnumProgramPage::CreateStatusLabels(int index)
+{
+    RowWidgets &row = m_rows[index];
+    if (row.status || !row.trash)
+        return;
+    QWidget *cell = row.trash->parentWidget();
+    auto *layout = static_cast<QHBoxLayout *>(cell->layout());
+    row.loading = new QLabel(cell);
+    row.loading->setPixmap(m_loadingFirstFrame);
+    row.loading->hide();
+    layout->insertWidget(1, row.loading);
+    row.status = new QLabel(tr("waiting"), cell);
+    row.status->setFont(m_smallFont);
+    row.status->setPalette(m_dimText);
+    row.status->hide();
+    layout->insertWidget(2, row.status);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -451,11 +497,8 @@ void CEnumProgramPage::SearchText(const QString &text)
         QTreeWidgetItem *item = m_tree->topLevelItem(row);
         const int index = item->data(ColName, Qt::UserRole).toInt();
         bool match = text.isEmpty();
-        if (!match && index >= 0 && index < m_programs.size()) {
-            const InstalledProgram &program = m_programs.at(index);
-            match = QString::fromLocal8Bit(program.DisplayName).contains(text, Qt::CaseInsensitive) ||
-                    QString::fromLocal8Bit(program.Publisher).contains(text, Qt::CaseInsensitive);
-        }
+        if (!match && index >= 0 && index < m_searchKeys.size())
+            match = m_searchKeys.at(index).contains(text, Qt::CaseInsensitive);
         if (item->isHidden() == match)
             item->setHidden(!match);
         if (match)
@@ -463,6 +506,7 @@ void CEnumProgramPage::SearchText(const QString &text)
     }
     m_tree->setHeaderLabels({tr("Program Name Order"), tr(" Program Name (%1 programs)").arg(shown), tr("Size"),
                              tr("Version"), tr("Operation"), tr("Size Order")});
+    m_tree->LayoutNow();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -598,7 +642,7 @@ bool CEnumProgramPage::Confirm(const InstalledProgramList &programs)
 
 void CEnumProgramPage::UninstallClicked()
 {
-    auto *trash = qobject_cast<QPushButton *>(sender());
+    auto *trash = qobject_cast<QAbstractButton *>(sender());
     if (!trash || isUninstalling())
         return;
     const int index = trash->property("uninstallindex").toInt();
@@ -655,18 +699,20 @@ void CEnumProgramPage::StartUninstall(bool single)
     m_queue.clear();
     m_nextIndex = 0;
 
+    m_rowsLocked = true;
     QTreeWidgetItem *own = nullptr;
     for (int row = 0; row < m_tree->topLevelItemCount(); ++row) {
         QTreeWidgetItem *item = m_tree->topLevelItem(row);
         const int index = item->data(ColName, Qt::UserRole).toInt();
-        const RowWidgets &widgets = m_rows.value(index);
-        if (!widgets.check)
-            continue;
-        const bool queued = single ? index == m_clickedIndex : widgets.check->isChecked();
-        widgets.check->setEnabled(false);
-        widgets.trash->hide();
+        if (index < 0 || index >= m_rows.size() || !m_rows.at(index).check)
+            continue; // never in view yet: made locked when it comes
+        const bool queued = single ? index == m_clickedIndex : m_rows.at(index).check->isChecked();
+        m_rows.at(index).check->setEnabled(false);
+        m_rows.at(index).trash->hide();
         if (!queued)
             continue;
+        CreateStatusLabels(index);
+        const RowWidgets &widgets = m_rows.at(index);
         widgets.loading->setPixmap(m_loadingFirstFrame);
         widgets.loading->show();
         widgets.status->setText(tr("waiting"));

@@ -6,6 +6,8 @@
 #include "inventory/installedprogram.h"
 #include "libs/vdxqt/notifycentor.h"
 
+#include <QFont>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -17,8 +19,10 @@
 class CBPQtLabel;
 class CDetailToolTip;
 class CFileTreeItemDelegate;
+class CProgramTreeWidget;
 class CRefreshDlg;
 class CSearchEdit;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -47,7 +51,7 @@ public:
     void ShowPrograms(const InstalledProgramList &programs);
 
     // What the page shows, for the main window's layout and for tests.
-    QTreeWidget *tree() const { return m_tree; }
+    QTreeWidget *tree() const;
     CSearchEdit *searchEdit() const { return m_search; }
     QPushButton *uninstallButton() const { return m_uninstallBtn; }
     QPushButton *refreshButton() const { return m_refreshBtn; }
@@ -64,11 +68,12 @@ public:
     bool isRefreshing() const { return m_refreshing != 0; }
     bool isUninstalling() const { return m_job != nullptr || m_nextIndex > 0; }
 
-    // The widgets of the row built from record `index` (null pointers when there is none).
+    // The widgets of the row built from record `index`. A row gets its widgets when it first
+    // comes into view; until then they are null.
     struct RowWidgets {
         QTreeWidgetItem *item = nullptr;
         QCheckBox *check = nullptr;
-        QPushButton *trash = nullptr;
+        QAbstractButton *trash = nullptr;
         QLabel *loading = nullptr;
         QLabel *status = nullptr;
     };
@@ -96,8 +101,10 @@ private:
     struct RefreshInbox;
 
     void FillTree();
+    void CreateCells(QTreeWidgetItem *item);
     QWidget *CreateNameCell(const InstalledProgram &program, int index);
     QWidget *CreateOperationCell(int index);
+    void CreateStatusLabels(int index);
     void UpdateSummary();
     void ApplySort();
 
@@ -113,6 +120,7 @@ private:
     // Program list and its rows.
     InstalledProgramList m_programs;
     QVector<RowWidgets> m_rows;
+    QVector<QString> m_searchKeys; // per record: name, line break, publisher
     int m_programCount = 0;
     int m_selectedCount = 0;
     uint64_t m_selectedSize = 0;
@@ -123,6 +131,11 @@ private:
     QPointer<CRefreshDlg> m_refreshDlg;
     QPoint m_lastPress{-1, -1};
     QPixmap m_loadingFirstFrame;
+    QPixmap m_trashImages[3];
+    QFont m_nameFont;
+    QFont m_smallFont;
+    QPalette m_whiteText;
+    QPalette m_dimText;
 
     // Widgets.
     QLabel *m_countLabel = nullptr;
@@ -134,13 +147,14 @@ private:
     QAction *m_actDescending = nullptr;
     CSearchEdit *m_search = nullptr;
     QPushButton *m_refreshBtn = nullptr;
-    QTreeWidget *m_tree = nullptr;
+    CProgramTreeWidget *m_tree = nullptr;
     CFileTreeItemDelegate *m_delegate = nullptr;
     CBPQtLabel *m_summaryLabel = nullptr;
     QPushButton *m_uninstallBtn = nullptr;
     CDetailToolTip *m_toolTip = nullptr;
 
     // The uninstall run.
+    bool m_rowsLocked = false; // a run has locked every row until the next rebuild
     int m_singleMode = 0;
     int m_clickedIndex = -1;
     InstalledProgramList m_batchList;

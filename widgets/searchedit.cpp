@@ -26,6 +26,6 @@ CSearchEdit::CSearchEdit() : m_box(QStringLiteral("./Resources/searchbox.png"))
 void CSearchEdit::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::HighQualityAntialiasing | QPainter::TextAntialiasing);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.drawPixmap(0, 0, m_box);
 }

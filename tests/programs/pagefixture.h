@@ -6,6 +6,7 @@
 #include "app/uipublic.h"
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
+#include "libs/vdxqt/bpqtlabel.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 #include "programs/enumprogrampage.h"

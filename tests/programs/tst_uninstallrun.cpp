@@ -102,7 +102,7 @@ void TestUninstallRun::singleRunIgnoresTicks()
 {
     PageFixture f;
     f.Build({{"Alpha", "A", "1", 100}, {"Bravo", "B", "1", 200}, {"Charlie", "C", "1", 300}});
-    for (const QByteArray name : {"Alpha", "Bravo", "Charlie"})
+    for (const char *name : {"Alpha", "Bravo", "Charlie"})
         f.ScriptRemoval(name);
     f.Tick("Alpha");
     f.Tick("Bravo");
@@ -116,7 +116,7 @@ void TestUninstallRun::singleRunIgnoresTicks()
 
     QCOMPARE(listed, QStringList{"Charlie"});
     // Every row is locked for the run; only the chosen one waits.
-    for (const QByteArray name : {"Alpha", "Bravo", "Charlie"}) {
+    for (const char *name : {"Alpha", "Bravo", "Charlie"}) {
         QVERIFY(!f.Row(name).check->isEnabled());
         QVERIFY(!f.Row(name).trash->isVisibleTo(f.host));
     }
@@ -142,7 +142,7 @@ void TestUninstallRun::batchRunsInTreeOrderWithOwnEntryLast()
              {"Alpha", "A", "1", 100},
              {"Bravo", "B", "1", 200},
              {"Charlie", "C", "1", 300}});
-    for (const QByteArray name : {"Vendrix Purgewell", "Alpha", "Bravo", "Charlie"})
+    for (const char *name : {"Vendrix Purgewell", "Alpha", "Bravo", "Charlie"})
         f.ScriptRemoval(name);
     // Own entry ticked first; the tree shows names descending: Vendrix, Charlie, Bravo, Alpha.
     f.Tick("Vendrix Purgewell");
@@ -220,7 +220,7 @@ void TestUninstallRun::cancelLeavesEverything()
     QVERIFY(f.page->refreshButton()->isEnabled());
     QCOMPARE(f.page->summaryLabel()->text(), summary);
     QCOMPARE(f.page->selectedCount(), 2);
-    for (const QByteArray name : {"Alpha", "Bravo"}) {
+    for (const char *name : {"Alpha", "Bravo"}) {
         QVERIFY(f.Row(name).check->isChecked());
         QVERIFY(f.Row(name).check->isEnabled());
         QVERIFY(f.Row(name).trash->isVisibleTo(f.host));
@@ -263,7 +263,7 @@ void TestUninstallRun::autoRemove()
         QCOMPARE(deepCleanStatuses, QStringList());
     QCOMPARE(result.text, ResultText(2, 300 * 1024));
     // What the uninstallers left behind goes only when asked.
-    for (const QByteArray name : {"Alpha", "Bravo"}) {
+    for (const char *name : {"Alpha", "Bravo"}) {
         QCOMPARE(f.exists(PageFixture::InstallFolder(name) + QStringLiteral("\\user.cfg")), !autoRemove);
         QCOMPARE(f.exists(PageFixture::RoamingFolder(name) + QStringLiteral("\\state.dat")), !autoRemove);
     }
