@@ -145,6 +145,14 @@ void CLeftoverCleaner::Prepare(const InstalledProgram &removed)
     m_program = removed;
     m_searchName.clear();
     m_places = CProtectedPlaces(m_platform.folders);
+    m_driveRoots.clear();
+    for (char letter = 'A'; letter <= 'Z' && m_platform.folders; ++letter) {
+        const QString root = QFileInfo(QString::fromStdString(
+                                           m_platform.folders->ToNativePath(std::string(1, letter) + ":\\")))
+                                 .canonicalFilePath();
+        if (!root.isEmpty() && root != QLatin1String("/") && !m_driveRoots.contains(root))
+            m_driveRoots.append(root);
+    }
 
     // Which programs are installed now that the uninstaller has ended.
     m_appEnum.EnumPrograms();
@@ -260,17 +268,43 @@ QString CLeftoverCleaner::InstallFolderReason(const QString &installPath, const 
         if (PathType(NativeOf(prefix)) == FolderEntry::Link)
             return QStringLiteral("reached through a link");
     }
-    // Other spellings of a protected place (short names) resolve to it.
-    const QString resolved = QString::fromStdString(
-        m_platform.folders->ToWindowsPath(QFileInfo(native).canonicalFilePath().toStdString()));
-    return resolved.isEmpty() ? QString() : m_places.Reason(resolved);
+    return NativeKeepReason(native);
+}
+
+QString CLeftoverCleaner::NativeKeepReason(const QString &native) const
+{
+    // The path as the file system resolves it, its last name kept: a link is judged as itself.
+    const QFileInfo info(native);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        return QString(); // nothing there
+    const QString path = QDir::cleanPath(folder + QLatin1Char('/') + info.fileName());
+    auto holds = [&path](const QString &place) {
+        return place == path || place.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+    };
+#ifndef Q_OS_WIN
+    // Another drive letter (Wine's Z:) reaches the whole system: the root and the folders at its
+    // top, the user's home and the folders in it.
+    const QString parent = QFileInfo(path).path();
+    if (path == QLatin1String("/") || parent == QLatin1String("/"))
+        return QStringLiteral("system folder");
+    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
+    if (!home.isEmpty() && (holds(home) || parent == home))
+        return QStringLiteral("home folder");
+#endif
+    for (const QString &root : m_driveRoots)
+        if (holds(root))
+            return QStringLiteral("holds a drive");
+    // Another spelling of a protected place (a short name, another drive letter) is that place.
+    const QString windows = QString::fromStdString(m_platform.folders->ToWindowsPath(path.toStdString()));
+    return windows.isEmpty() ? QString() : m_places.Reason(windows);
 }
 
 void CLeftoverCleaner::FindMatchingEntries(const QString &base, const QString &filePattern,
                                            const QString &folderPattern)
 {
     const QString windows = stripTrailingSeparators(base);
-    const QString native = NativeOf(windows);
+    const QString native = winpath::Normalize(windows).isEmpty() ? QString() : NativeOf(windows);
     if (native.isEmpty())
         return;
     m_places.Add(windows);
@@ -437,7 +471,10 @@ void CLeftoverCleaner::RemoveLeftovers()
             }
             bool existed = false;
             PathType(NativeOf(item.Path), &existed);
-            if (RemoveFolderTree(item.Path))
+            const QString nativeReason = existed ? NativeKeepReason(NativeOf(item.Path)) : QString();
+            if (!nativeReason.isEmpty())
+                Refuse(item, nativeReason);
+            else if (RemoveFolderTree(item.Path))
                 Removed(item, existed);
             else
                 Failed(item, QStringLiteral("the folder still holds entries that could not be deleted"));
@@ -465,6 +502,11 @@ void CLeftoverCleaner::RemoveFile(const LeftoverItem &item)
     const FolderEntry::Type type = PathType(native, &exists);
     if (!exists) {
         Removed(item, false);
+        return;
+    }
+    const QString nativeReason = NativeKeepReason(native);
+    if (!nativeReason.isEmpty()) {
+        Refuse(item, nativeReason);
         return;
     }
     if (type == FolderEntry::Link) {
@@ -578,7 +620,8 @@ void CLeftoverCleaner::RemoveEmptyParents(const QString &windowsFolder)
         if (!KeepReason(parent).isEmpty())
             return;
         const QString native = NativeOf(parent);
-        if (native.isEmpty() || PathType(native) != FolderEntry::Folder || !QDir().rmdir(native))
+        if (native.isEmpty() || PathType(native) != FolderEntry::Folder || !NativeKeepReason(native).isEmpty()
+            || !QDir().rmdir(native))
             return;
         LogInfo("Leftover folder removed (left empty): %s", parent.toLocal8Bit().constData());
     }

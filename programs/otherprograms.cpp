@@ -7,11 +7,14 @@
 COtherPrograms::COtherPrograms(const InstalledProgramList &programs, const CProtectedPlaces &places)
 {
     for (const InstalledProgram &p : programs) {
-        const QString program = QString::fromLocal8Bit(p.DisplayName);
+        const QString displayName = QString::fromLocal8Bit(p.DisplayName);
+        // Callers read an empty owner as "nobody's": a nameless program still owns its folder.
+        const QString program = !displayName.isEmpty() ? displayName
+            : QStringLiteral("the unnamed program of uninstall entry \"%1\"").arg(QString::fromLocal8Bit(p.SubKeyName));
         const QString folder = ProgramFolder(p);
         if (!folder.isEmpty() && !places.IsProtected(folder))
             m_folders.append({folder, program});
-        const QString names[] = {program, winpath::LastName(QString::fromLocal8Bit(p.InnoSetupIconGroup)),
+        const QString names[] = {displayName, winpath::LastName(QString::fromLocal8Bit(p.InnoSetupIconGroup)),
                                  folder.isEmpty() ? QString() : winpath::LastName(folder)};
         for (const QString &name : names)
             if (!IsWeakName(name))

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need (Debian 12 packages), then configures and
 # builds into build/. Safe to run again: it installs only what is missing.
+# With --packages-only it stops after installing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,8 +9,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
   wine wine64 mingw-w64 nsis
-  xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  xvfb xauth x11-apps x11-utils imagemagick fonts-dejavu-core
   python3
+  ca-certificates
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -22,6 +25,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+[ "${1:-}" = "--packages-only" ] && exit 0
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 cmake --build build -j "$(nproc)"

@@ -4,6 +4,7 @@
 // registered and "uninstalled" the way installers do it.
 #include "inventory/appenum.h"
 #include "platform/fake/fakeplatform.h"
+#include "programs/folderlister.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -13,8 +14,6 @@
 #include <QPair>
 #include <QString>
 #include <QTemporaryDir>
-
-#include <sys/stat.h>
 
 namespace test {
 
@@ -81,8 +80,9 @@ public:
     // Also true for a link whose target is gone.
     bool exists(const QString &windowsPath) const
     {
-        struct stat st;
-        return ::lstat(QFile::encodeName(native(windowsPath)).constData(), &st) == 0;
+        bool found = false;
+        PathType(native(windowsPath), &found);
+        return found;
     }
 
     // Registers a program: DisplayName and UninstallString first, then `extra`.

@@ -1,0 +1,53 @@
+#pragma once
+// The main window. Its constructor reads the installed programs on a worker thread while
+// the splash is shown, and returns only once the pages are built and the splash has closed:
+// the window is never shown before the list has been read. A worker that cannot start, or a
+// scan that fails, still ends the splash: the window then opens with an empty list and the
+// log says why.
+#include "inventory/installedprogram.h"
+#include "widgets/winfrm.h"
+
+#include <functional>
+#include <memory>
+
+class CAppEnum;
+class CBlurDlg;
+class CRightContent;
+class QHBoxLayout;
+
+class CMainWin : public CWinFrm {
+    Q_OBJECT
+public:
+    explicit CMainWin(QWidget *parent = nullptr);
+    ~CMainWin() override;
+
+    int ReceiveMsg(const __MsgData &msg) override;
+
+    CRightContent *RightContent() const { return m_rightContent; }
+    CBlurDlg *BlurDialog() const { return m_blur; }
+    CAppEnum *AppEnum() const { return m_appEnum.get(); }
+    InstalledProgramList Programs() const { return m_programs; }
+
+    // The window size when the settings give none.
+    static QSize DefaultSize() { return QSize(1000, 640); }
+
+    // How the start-up worker is started: runs `work` on a new detached thread and tells
+    // whether it could. Replaceable for tests.
+    using ThreadStarter = std::function<bool(std::function<void()> work)>;
+    static void SetThreadStarter(ThreadStarter starter);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    static void StartupWorker(CMainWin *window);
+    void ListReady();
+
+    QHBoxLayout *m_mainLayout = nullptr;
+    CRightContent *m_rightContent = nullptr;
+    CBlurDlg *m_blur = nullptr;
+    std::unique_ptr<CAppEnum> m_appEnum;
+    InstalledProgramList m_programs;
+    bool m_listReady = false;
+};

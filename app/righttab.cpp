@@ -1,0 +1,39 @@
+#include "app/righttab.h"
+
+#include "programs/enumprogrampage.h"
+#include "app/msgids.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QTabBar>
+
+CRightTab::CRightTab(QWidget *parent) : CBPQtTabWidget(parent)
+{
+    tabBar()->hide();
+    setDocumentMode(true);
+    AddPage(PAGE_PROGRAMS, new CEnumProgramPage);
+}
+
+QWidget *CRightTab::AddPage(int pageId, QLayout *page)
+{
+    auto *host = new QWidget;
+    host->setLayout(page);
+    addTab(host, QIcon(), QString());
+    m_pages.insert(pageId, host);
+    return host;
+}
+
+int CRightTab::CurrentPageId() const
+{
+    QWidget *current = currentWidget();
+    for (auto it = m_pages.constBegin(); it != m_pages.constEnd(); ++it)
+        if (current && it.value() == current)
+            return it.key();
+    return PAGE_NONE;
+}
+
+void CRightTab::keyPressEvent(QKeyEvent *event)
+{
+    // Never QTabWidget's own handling: it would switch pages on Ctrl+Tab or Ctrl+PageDown.
+    event->ignore();
+}

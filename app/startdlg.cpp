@@ -1,0 +1,42 @@
+#include "app/startdlg.h"
+
+#include "app/msgids.h"
+#include "libs/sharelog/sharelog.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+CStartDlg::CStartDlg(QWidget *parent) : QDialog(parent)
+{
+    setFixedSize(600, 368);
+    setWindowIcon(QIcon(QStringLiteral("./Resources/logo.png")));
+    SetNotifyCentor(CBPNotifyCentor::instance());
+    RegisterMsg(MSG_CLOSE_DLG);
+}
+
+void CStartDlg::BuildContent()
+{
+    if (layout())
+        return;
+    auto *box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    auto *picture = new QLabel(this);
+    picture->setFixedSize(600, 368);
+    const QPixmap image(QStringLiteral("./Resources/loading.png"));
+    if (!image.isNull())
+        picture->setPixmap(image.scaled(600, 368));
+    else
+        picture->setStyleSheet(QStringLiteral("background-color: rgb(26,29,44);"));
+    box->addWidget(picture);
+}
+
+int CStartDlg::ReceiveMsg(const __MsgData &msg)
+{
+    if (msg.id == MSG_CLOSE_DLG) {
+        LogInfo("CStartDlg received MSG_CLOSE_DLG!");
+        close();
+    }
+    return 0;
+}

@@ -1,0 +1,97 @@
+#include "app/startup.h"
+
+#include "app/mainwin.h"
+#include "app/msgids.h"
+#include "app/nativeclasswindow.h"
+#include "app/uipublic.h"
+#include "libs/sharelog/sharelog.h"
+#include "libs/vdxqt/notifycentor.h"
+#include "platform/defaultplatform.h"
+#include "platform/platform.h"
+#include "widgets/msgdlg.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFont>
+#include <QPointer>
+
+QString ReadStyleSheet(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void ApplyLookAndFeel(QApplication &app)
+{
+    app.setStyleSheet(ReadStyleSheet(QStringLiteral("./QSS/SK.qss")));
+    QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
+}
+
+QString WrapText(const QString &text, int width)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                lines << line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+int ShowStartupError(const QString &text)
+{
+    LogInfo("Start-up failed: %s", text.toLocal8Bit().constData());
+    const QString wrapped = WrapText(text, 44);
+    const int lines = wrapped.count(QLatin1Char('\n')) + 1;
+    CMSGDlg box(434, qMax(240, 160 + 20 * lines));
+    box.SetContent(CMSGDlg::IconFailed, wrapped, CMSGDlg::ButtonsOk);
+    box.exec();
+    return 1;
+}
+
+int RunApplication(QApplication &app)
+{
+    ApplyLookAndFeel(app);
+    std::string error;
+    if (!pw::SelectDefaultPlatform(&error))
+        return ShowStartupError(QString::fromStdString(error));
+    return RunOnPlatform(app);
+}
+
+int RunOnPlatform(QApplication &app)
+{
+    pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop;
+    if (desktop && !desktop->CheckSingleInstance()) {
+        CMSGDlg box(434, 240);
+        box.SetContent(CMSGDlg::IconWarning, QObject::tr("Vendrix Purgewell has been running!"), CMSGDlg::ButtonsOk);
+        box.exec();
+        return 0;
+    }
+
+    auto *window = new CMainWin;
+    QPointer<CMainWin> guard(window);
+    if (desktop)
+        desktop->SetRaiseHandler([guard] { CNativeClassWindow::BringForward(guard); });
+    window->winId();
+    window->setWindowTitle(QStringLiteral("Vendrix Purgewell"));
+    window->show();
+    CUIPublic::GetInstance()->SetMainWindow(window);
+    CNativeClassWindow classWindow(window);
+
+    CBPNotifyCentor::instance()->Send(MSG_MAINWIN_SHOWN, 0, nullptr, 0);
+
+    const int code = app.exec();
+    if (desktop)
+        desktop->SetRaiseHandler({});
+    CUIPublic::GetInstance()->SetMainWindow(nullptr);
+    delete window;
+    return code;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Start-up, from an existing application object to the end of the event loop.
+#include <QString>
+
+class QApplication;
+
+// Installs "./QSS/SK.qss" (empty when it cannot be read) and the "Segoe UI" application font.
+void ApplyLookAndFeel(QApplication &app);
+QString ReadStyleSheet(const QString &path);
+
+// Chooses the platform backend, then runs RunOnPlatform. When no backend can be used the
+// reason is shown in the message box and the result is 1.
+int RunApplication(QApplication &app);
+
+// The single-instance check, the main window and the event loop, on the current backend.
+// A second instance shows "Vendrix Purgewell has been running!" and returns 0.
+int RunOnPlatform(QApplication &app);
+
+// The failure message box for an error that stops start-up; returns the exit code, 1.
+int ShowStartupError(const QString &text);
+
+// Breaks `text` into lines of at most `width` characters at blanks (the message box does
+// not wrap).
+QString WrapText(const QString &text, int width);

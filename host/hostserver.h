@@ -1,0 +1,37 @@
+#pragma once
+// Serves the Win32 backend to the Wine client: reads request frames from one pipe and writes
+// reply frames to another. Requests are answered in order, except a waited-for process start,
+// which is answered from a thread of its own when the process and its job have ended, so that
+// registry calls go on meanwhile.
+#include "host/protocol.h"
+#include "platform/win32/win32platform.h"
+
+#include <windows.h>
+
+namespace pw {
+
+class CHostServer {
+public:
+    CHostServer(HANDLE input, HANDLE output);
+    CHostServer(const CHostServer &) = delete;
+    CHostServer &operator=(const CHostServer &) = delete;
+
+    // Until the input ends; returns the process exit code.
+    int Run();
+
+private:
+    struct RunRequest;
+    static DWORD WINAPI RunThread(void *parameter);
+
+    bool ReadExactly(void *buffer, DWORD size);
+    void Handle(uint32_t id, uint32_t op, hostproto::Reader &args);
+    void Send(uint32_t id, const hostproto::Writer &results);
+    void AppendPrefetch(hostproto::Writer &w, RegKey key, uint32_t what);
+
+    HANDLE m_input;
+    HANDLE m_output;
+    SRWLOCK m_writeLock;
+    CWin32Platform m_platform;
+};
+
+} // namespace pw

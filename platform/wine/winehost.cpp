@@ -1,0 +1,600 @@
+#include "platform/wine/winehost.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace pw {
+
+using namespace hostproto;
+
+namespace {
+
+// A first start may have to bring an old prefix up to date, which takes a while.
+constexpr int kHelloTimeoutMs = 120000;
+constexpr int kCreatePrefixTimeoutMs = 300000;
+constexpr size_t kTailBytes = 4096;
+
+// The last few kilobytes Wine wrote to the host's standard error, for error messages.
+struct ErrorTail {
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::string text;
+    bool closed = false;
+
+    void Add(const char *data, size_t n)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        text.append(data, n);
+        if (text.size() > kTailBytes)
+            text.erase(0, text.size() - kTailBytes);
+    }
+    void Close()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        closed = true;
+        finished.notify_all();
+    }
+    // What was written, once the writer has gone (or after a second, as helper processes that
+    // Wine started may hold the pipe).
+    std::string Get()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        finished.wait_for(lock, std::chrono::seconds(1), [this] { return closed; });
+        return text;
+    }
+    std::string Peek()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return text;
+    }
+};
+
+// Reads a pipe until every writer has closed it. Wine's helper processes may keep it open long
+// after the host has gone, so the thread is not joined.
+void drain(int fd, std::shared_ptr<ErrorTail> tail)
+{
+    std::thread([fd, tail] {
+        char buffer[1024];
+        for (;;) {
+            const ssize_t n = read(fd, buffer, sizeof buffer);
+            if (n > 0)
+                tail->Add(buffer, size_t(n));
+            else if (n == 0 || errno != EINTR)
+                break;
+        }
+        close(fd);
+        tail->Close();
+    }).detach();
+}
+
+// Wine's own messages, trimmed to what helps a user.
+std::string wineMessage(const std::string &raw)
+{
+    std::string out;
+    size_t start = 0;
+    while (start < raw.size()) {
+        size_t end = raw.find('\n', start);
+        if (end == std::string::npos)
+            end = raw.size();
+        std::string line = raw.substr(start, end - start);
+        start = end + 1;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.pop_back();
+        if (line.empty() || line.find("wine32 is missing") != std::string::npos
+            || line.find("multiarch needs") != std::string::npos || line.find("dpkg --add-architecture") != std::string::npos
+            || line.find("apt-get install wine32") != std::string::npos)
+            continue;
+        if (!out.empty())
+            out += ' ';
+        out += line;
+    }
+    return out;
+}
+
+bool writeAll(int fd, const std::string &data)
+{
+    // A dead host must give an error here, not a SIGPIPE that ends the program.
+    sigset_t pipeSignal, previous;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    const char *p = data.data();
+    size_t left = data.size();
+    bool ok = true;
+    while (left > 0) {
+        const ssize_t n = write(fd, p, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        p += n;
+        left -= size_t(n);
+    }
+    if (!ok && errno == EPIPE) {
+        const timespec none = {0, 0};
+        while (sigtimedwait(&pipeSignal, nullptr, &none) == SIGPIPE) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return ok;
+}
+
+bool readAll(int fd, char *p, size_t left)
+{
+    while (left > 0) {
+        const ssize_t n = read(fd, p, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= size_t(n);
+    }
+    return true;
+}
+
+bool readFrame(int fd, std::string *body)
+{
+    uint32_t length = 0;
+    if (!readAll(fd, reinterpret_cast<char *>(&length), 4) || length < 4 || length > kMaxFrame)
+        return false;
+    body->resize(length);
+    return readAll(fd, &(*body)[0], length);
+}
+
+// Waits until fd is readable or the deadline passes.
+bool waitReadable(int fd, std::chrono::steady_clock::time_point deadline)
+{
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return false;
+        pollfd p = {fd, POLLIN, 0};
+        const int r = poll(&p, 1, int(left.count()));
+        if (r > 0)
+            return true;
+        if (r < 0 && errno != EINTR)
+            return false;
+    }
+}
+
+std::vector<std::string> wineEnvironment(const std::string &prefix)
+{
+    std::vector<std::string> env;
+    bool haveDebug = false;
+    for (char **e = environ; e && *e; ++e) {
+        if (!std::strncmp(*e, "WINEPREFIX=", 11))
+            continue;
+        if (!std::strncmp(*e, "WINEDEBUG=", 10))
+            haveDebug = true;
+        env.emplace_back(*e);
+    }
+    env.push_back("WINEPREFIX=" + prefix);
+    if (!haveDebug)
+        env.emplace_back("WINEDEBUG=-all");
+    return env;
+}
+
+std::vector<char *> pointers(std::vector<std::string> &strings)
+{
+    std::vector<char *> out;
+    for (std::string &s : strings)
+        out.push_back(&s[0]);
+    out.push_back(nullptr);
+    return out;
+}
+
+// Starts `wine args...` with the given standard input and output (-1: /dev/null) and standard
+// error into `errFd`. Returns the process id, or -1 with errno set.
+pid_t spawnWine(const std::string &wine, std::vector<std::string> args, std::vector<std::string> env, int in, int out,
+                int err, const std::string &directory)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (in >= 0)
+        posix_spawn_file_actions_adddup2(&actions, in, 0);
+    else
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    if (out >= 0)
+        posix_spawn_file_actions_adddup2(&actions, out, 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, err, 2);
+    if (!directory.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+    args.insert(args.begin(), wine);
+    std::vector<char *> argv = pointers(args);
+    std::vector<char *> envp = pointers(env);
+    pid_t pid = -1;
+    const int r = posix_spawnp(&pid, wine.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (r != 0) {
+        errno = r;
+        return -1;
+    }
+    return pid;
+}
+
+bool isDirectory(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool exists(const std::string &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+std::string wineMissing(const std::string &wine)
+{
+    return "Wine was not found: the command \"" + wine
+           + "\" could not be started. Install Wine (the Debian packages wine and wine64) to manage the "
+             "Windows programs of a Wine prefix.";
+}
+
+} // namespace
+
+struct CWineHost::Connection {
+    uint32_t generation = 0;
+    pid_t pid = -1;
+    int toHost = -1;
+    int fromHost = -1;
+    std::mutex writeMutex;
+    std::shared_ptr<ErrorTail> tail;
+    // Guarded by the host's mutex.
+    bool dead = false;
+    bool readerActive = false;
+    std::set<uint32_t> waiting;
+    std::map<uint32_t, std::string> replies;
+
+    ~Connection()
+    {
+        if (toHost >= 0)
+            close(toHost);
+        if (fromHost >= 0)
+            close(fromHost);
+        if (pid <= 0)
+            return;
+        // The host ends by itself when its input closes.
+        for (int i = 0; i < 200; ++i) {
+            if (waitpid(pid, nullptr, WNOHANG) != 0)
+                return;
+            usleep(10000);
+        }
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+
+    bool Send(uint32_t id, uint32_t op, const Writer &args)
+    {
+        Writer body;
+        body.U32(id);
+        body.U32(op);
+        body.Append(args);
+        std::lock_guard<std::mutex> lock(writeMutex);
+        return writeAll(toHost, body.Frame());
+    }
+};
+
+CWineHost::Options CWineHost::DefaultOptions()
+{
+    Options options;
+    const char *prefix = std::getenv("WINEPREFIX");
+    if (prefix && *prefix) {
+        options.prefix = prefix;
+    } else {
+        const char *home = std::getenv("HOME");
+        options.prefix = std::string(home ? home : "") + "/.wine";
+    }
+    while (options.prefix.size() > 1 && options.prefix.back() == '/')
+        options.prefix.pop_back();
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0) {
+        std::string dir(self, size_t(n));
+        dir.erase(dir.rfind('/'));
+        options.hostExe = dir + "/purgewell-host.exe";
+    }
+#ifdef PURGEWELL_HOST_BUILD_PATH
+    if (options.hostExe.empty() || !exists(options.hostExe))
+        options.hostExe = PURGEWELL_HOST_BUILD_PATH;
+#endif
+    return options;
+}
+
+CWineHost::CWineHost(Options options) : m_options(std::move(options)) {}
+
+CWineHost::~CWineHost()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_conn.reset();
+}
+
+bool CWineHost::PrepareLocked(std::string *error)
+{
+    const std::string &prefix = m_options.prefix;
+    if (prefix.empty() || prefix[0] != '/') {
+        *error = "WINEPREFIX must be an absolute path; it is \"" + prefix + "\".";
+        return false;
+    }
+    if (exists(prefix) && !isDirectory(prefix)) {
+        *error = "The Wine prefix \"" + prefix
+                 + "\" is not a folder. Point WINEPREFIX at a Wine prefix folder, or unset it to use ~/.wine.";
+        return false;
+    }
+    if (m_options.hostExe.empty() || !exists(m_options.hostExe)) {
+        *error = "purgewell-host.exe was not found (looked for \"" + m_options.hostExe
+                 + "\"). Build the program again with scripts/setup.sh.";
+        return false;
+    }
+    if (exists(prefix))
+        return true;
+
+    // A new prefix, made the way Wine makes it on first use, but without asking to install
+    // Mono or Gecko.
+    std::vector<std::string> env = wineEnvironment(prefix);
+    std::string overrides = "WINEDLLOVERRIDES=mscoree,mshtml=";
+    for (auto it = env.begin(); it != env.end(); ++it) {
+        if (it->compare(0, 17, "WINEDLLOVERRIDES=") == 0) {
+            overrides += ";" + it->substr(17);
+            env.erase(it);
+            break;
+        }
+    }
+    env.push_back(overrides);
+    int errPipe[2];
+    if (pipe2(errPipe, O_CLOEXEC) != 0) {
+        *error = std::string("Could not create a pipe: ") + std::strerror(errno);
+        return false;
+    }
+    const pid_t pid = spawnWine(m_options.wine, {"wineboot", "--init"}, env, -1, -1, errPipe[1], std::string());
+    const int spawnErrno = errno;
+    close(errPipe[1]);
+    if (pid < 0) {
+        close(errPipe[0]);
+        *error = spawnErrno == ENOENT ? wineMissing(m_options.wine)
+                                      : "Could not start " + m_options.wine + ": " + std::strerror(spawnErrno);
+        return false;
+    }
+    auto tail = std::make_shared<ErrorTail>();
+    drain(errPipe[0], tail);
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCreatePrefixTimeoutMs);
+    pid_t done = 0;
+    while ((done = waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+        usleep(50000);
+    if (done == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        *error = "Wine did not finish creating the prefix \"" + prefix + "\" within "
+                 + std::to_string(kCreatePrefixTimeoutMs / 1000) + " seconds.";
+        return false;
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !isDirectory(prefix)) {
+        const std::string said = wineMessage(tail->Get());
+        *error = "Wine could not create the prefix \"" + prefix + "\"" + (said.empty() ? "." : ": " + said);
+        return false;
+    }
+    return true;
+}
+
+std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<std::mutex> &)
+{
+    std::string error;
+    if (!PrepareLocked(&error)) {
+        m_lastError = error;
+        return nullptr;
+    }
+    int toHost[2], fromHost[2], errPipe[2];
+    if (pipe2(toHost, O_CLOEXEC) != 0 || pipe2(fromHost, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) {
+        m_lastError = std::string("Could not create a pipe: ") + std::strerror(errno);
+        return nullptr;
+    }
+    const std::string driveC = m_options.prefix + "/drive_c";
+    const pid_t pid = spawnWine(m_options.wine, {m_options.hostExe}, wineEnvironment(m_options.prefix), toHost[0],
+                                fromHost[1], errPipe[1], isDirectory(driveC) ? driveC : std::string());
+    const int spawnErrno = errno;
+    close(toHost[0]);
+    close(fromHost[1]);
+    close(errPipe[1]);
+    auto conn = std::make_shared<Connection>();
+    conn->toHost = toHost[1];
+    conn->fromHost = fromHost[0];
+    conn->tail = std::make_shared<ErrorTail>();
+    if (pid < 0) {
+        close(errPipe[0]);
+        m_lastError = spawnErrno == ENOENT ? wineMissing(m_options.wine)
+                                           : "Could not start " + m_options.wine + ": " + std::strerror(spawnErrno);
+        return nullptr;
+    }
+    drain(errPipe[0], conn->tail);
+    conn->pid = pid;
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHelloTimeoutMs);
+    std::string hello;
+    const bool answered = waitReadable(conn->fromHost, deadline) && readFrame(conn->fromHost, &hello);
+    Reader reader(hello);
+    const uint32_t id = reader.U32();
+    const uint32_t version = reader.U32();
+    if (!answered || !reader.Ok() || id != kHelloId || version != kVersion) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        conn->pid = -1;
+        std::string said = wineMessage(conn->tail->Get());
+        if (!answered && said.empty() && std::chrono::steady_clock::now() >= deadline)
+            said = "it gave no answer within " + std::to_string(kHelloTimeoutMs / 1000) + " seconds";
+        else if (answered && said.empty())
+            said = "it speaks another protocol version (an old build?)";
+        m_lastError = "Wine could not start purgewell-host.exe in the prefix \"" + m_options.prefix + "\""
+                      + (said.empty() ? "." : ": " + said);
+        return nullptr;
+    }
+    conn->generation = ++m_generation;
+    m_conn = conn;
+    return conn;
+}
+
+bool CWineHost::Start(std::string *error)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if ((m_conn && !m_conn->dead) || StartLocked(lock))
+        return true;
+    if (error)
+        *error = m_lastError;
+    return false;
+}
+
+void CWineHost::MarkDeadLocked(const std::shared_ptr<Connection> &conn)
+{
+    if (!conn->dead) {
+        conn->dead = true;
+        ++m_changes; // what was read through its handles is gone with it
+        if (conn->pid > 0)
+            kill(conn->pid, SIGKILL); // it may be alive but out of step
+        const std::string said = wineMessage(conn->tail->Peek());
+        m_lastError = "purgewell-host.exe ended unexpectedly in the prefix \"" + m_options.prefix + "\""
+                      + (said.empty() ? "." : ": " + said);
+    }
+    if (m_conn == conn)
+        m_conn.reset();
+    m_replied.notify_all();
+}
+
+bool CWineHost::Await(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Connection> &conn, uint32_t id,
+                      std::string *reply)
+{
+    for (;;) {
+        auto it = conn->replies.find(id);
+        if (it != conn->replies.end()) {
+            *reply = std::move(it->second);
+            conn->replies.erase(it);
+            return true;
+        }
+        if (conn->dead)
+            return false;
+        if (conn->readerActive) {
+            m_replied.wait(lock);
+            continue;
+        }
+        // Read for everybody until our own answer has come.
+        conn->readerActive = true;
+        lock.unlock();
+        std::string body;
+        const bool ok = readFrame(conn->fromHost, &body);
+        lock.lock();
+        conn->readerActive = false;
+        if (!ok) {
+            MarkDeadLocked(conn);
+            continue;
+        }
+        Reader reader(body);
+        const uint32_t from = reader.U32();
+        if (conn->waiting.count(from))
+            conn->replies[from] = body.substr(4);
+        m_replied.notify_all();
+    }
+}
+
+WinError CWineHost::Call(uint32_t op, const Writer &args, std::string *reply, uint32_t generation, bool retry,
+                         uint32_t *served)
+{
+    for (int attempt = 0;; ++attempt) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        std::shared_ptr<Connection> conn = m_conn;
+        if (generation != 0) {
+            if (!conn || conn->dead || conn->generation != generation)
+                return kErrorInvalidHandle;
+        } else if (!conn || conn->dead) {
+            conn = StartLocked(lock);
+            if (!conn)
+                return kErrorBackendUnavailable;
+        }
+        const uint32_t id = m_nextId++;
+        if (m_nextId == kHelloId)
+            ++m_nextId;
+        conn->waiting.insert(id);
+        lock.unlock();
+        const bool sent = conn->Send(id, op, args);
+        lock.lock();
+        if (!sent)
+            MarkDeadLocked(conn);
+        const bool answered = Await(lock, conn, id, reply);
+        conn->waiting.erase(id);
+        if (answered) {
+            if (served)
+                *served = conn->generation;
+            return kErrorSuccess;
+        }
+        if (generation != 0 || !retry || attempt > 0)
+            return kErrorBackendUnavailable;
+    }
+}
+
+WinError CWineHost::Post(uint32_t op, const Writer &args, uint32_t generation)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    std::shared_ptr<Connection> conn = m_conn;
+    if (!conn || conn->dead || conn->generation != generation)
+        return kErrorInvalidHandle;
+    lock.unlock();
+    if (conn->Send(0, op | kNoReply, args))
+        return kErrorSuccess;
+    lock.lock();
+    MarkDeadLocked(conn);
+    return kErrorBackendUnavailable;
+}
+
+uint64_t CWineHost::ChangeCount() const
+{
+    return m_changes.load();
+}
+
+void CWineHost::NoteChange()
+{
+    ++m_changes;
+}
+
+std::string CWineHost::LastError() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lastError;
+}
+
+int CWineHost::HostProcessId() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_conn && !m_conn->dead ? int(m_conn->pid) : 0;
+}
+
+void CWineHost::KillHostForTest()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_conn || m_conn->pid <= 0)
+        return;
+    kill(m_conn->pid, SIGKILL);
+    waitpid(m_conn->pid, nullptr, 0);
+    m_conn->pid = -1; // reaped; the connection finds out on its next request
+}
+
+} // namespace pw

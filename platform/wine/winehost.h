@@ -1,0 +1,77 @@
+#pragma once
+// The connection to purgewell-host.exe running under Wine in one prefix. The host is started on
+// first use and restarted after it died; any thread may call. Replies are read by whichever
+// waiting caller gets there first and handed to their owners, so a request whose answer takes
+// long (waiting for an uninstaller) does not hold up the others.
+#include "host/protocol.h"
+#include "platform/winerror.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace pw {
+
+class CWineHost {
+public:
+    struct Options {
+        std::string prefix;   // absolute path of the Wine prefix
+        std::string hostExe;  // purgewell-host.exe
+        std::string wine = "wine";
+    };
+    // WINEPREFIX (default ~/.wine), and the host beside this executable or in the build tree.
+    static Options DefaultOptions();
+
+    explicit CWineHost(Options options);
+    ~CWineHost();
+    CWineHost(const CWineHost &) = delete;
+    CWineHost &operator=(const CWineHost &) = delete;
+
+    // Starts the host unless it runs. On failure gives a message the user can be shown.
+    bool Start(std::string *error);
+
+    // Sends a request and waits for the reply body (after the request id). `generation` is the
+    // host that a key handle in the arguments belongs to, 0 when there is none: such a request
+    // fails with kErrorInvalidHandle once that host is gone. Without a generation, a request that
+    // finds the host dead is sent again to a new one if `retry` is set. Returns kErrorSuccess or
+    // kErrorBackendUnavailable (or kErrorInvalidHandle); *served is the host that answered.
+    WinError Call(uint32_t op, const hostproto::Writer &args, std::string *reply, uint32_t generation = 0,
+                  bool retry = true, uint32_t *served = nullptr);
+    // Sends a request that gets no reply, to the host of `generation`.
+    WinError Post(uint32_t op, const hostproto::Writer &args, uint32_t generation);
+
+    // Counts requests that may have changed the prefix (registry writes, programs run), so that
+    // what was read before can be told stale.
+    uint64_t ChangeCount() const;
+    void NoteChange();
+
+    const Options &GetOptions() const { return m_options; }
+    // Why the host could not be started or was lost, for the user.
+    std::string LastError() const;
+
+    // For tests: the running host's process id (0 when none), and a way to kill it.
+    int HostProcessId() const;
+    void KillHostForTest();
+
+private:
+    struct Connection;
+    std::shared_ptr<Connection> StartLocked(std::unique_lock<std::mutex> &lock);
+    bool PrepareLocked(std::string *error);
+    bool Await(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Connection> &conn, uint32_t id,
+               std::string *reply);
+    void MarkDeadLocked(const std::shared_ptr<Connection> &conn);
+
+    const Options m_options;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_replied;
+    std::shared_ptr<Connection> m_conn;
+    uint32_t m_generation = 0;
+    uint32_t m_nextId = 1;
+    std::string m_lastError;
+    std::atomic<uint64_t> m_changes{0};
+};
+
+} // namespace pw

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the registry fuzz target (clang, libFuzzer, ASan + UBSan) into build-fuzz/ and runs it.
+#   scripts/fuzz.sh [seconds] [extra libFuzzer options...]     default: 60 seconds
+# It starts from the committed corpus (tests/fuzz/corpus/, read only) and keeps what it finds
+# new in build-fuzz/corpus/. A crashing input is written to build-fuzz/artifacts/ and the script
+# fails; replay one with build-fuzz/tests/bin/fuzz_registry <file>.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+shift || true
+scripts/setup.sh --packages-only
+
+build=build-fuzz
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DPURGEWELL_FUZZ=ON >/dev/null
+cmake --build "$build" -j "$(nproc)" --target fuzz_registry
+
+mkdir -p "$build/corpus" "$build/artifacts"
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# Inputs up to 16 KiB: room for many entries and for values far longer than the 260-byte fields.
+exec "$build/tests/bin/fuzz_registry" -max_total_time="$seconds" -max_len=16384 -timeout=20 \
+  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/" "$@" \
+  "$build/corpus" tests/fuzz/corpus

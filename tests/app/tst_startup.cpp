@@ -1,0 +1,214 @@
+// Start-up: single instance, the look, and failures that must be explained.
+#include "app/mainwin.h"
+#include "app/msgids.h"
+#include "app/startup.h"
+#include "app/uipublic.h"
+#include "libs/sharelog/sharelog.h"
+#include "libs/vdxqt/bpqtpushbtn.h"
+#include "libs/vdxqt/notifycentor.h"
+#include "platform/fake/fakeplatform.h"
+#include "widgets/msgdlg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Calls `onShown` from the event loop once the main window has been shown.
+class ShownWatcher : public CBPMsgReceiver {
+public:
+    explicit ShownWatcher(std::function<void()> onShown) : m_onShown(std::move(onShown))
+    {
+        RegisterMsg(MSG_MAINWIN_SHOWN);
+    }
+    int ReceiveMsg(const __MsgData &) override
+    {
+        ++count;
+        QTimer::singleShot(0, m_onShown);
+        return 0;
+    }
+    int count = 0;
+
+private:
+    std::function<void()> m_onShown;
+};
+
+struct SeenBox {
+    QString text;
+    QSize size;
+    QStringList buttons;
+};
+
+// Reads the message box that the code under test runs modally, then presses its first button.
+void answerMessageBox(SeenBox *seen)
+{
+    QTimer::singleShot(0, [seen] {
+        QTRY_VERIFY(qobject_cast<CMSGDlg *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<CMSGDlg *>(QApplication::activeModalWidget());
+        seen->text = box->findChild<QLabel *>(QStringLiteral("msgText"))->text();
+        seen->size = box->size();
+        for (CBPQtPushBtn *b : box->findChildren<CBPQtPushBtn *>())
+            seen->buttons << b->text();
+        box->OKClicked();
+    });
+}
+
+class CurrentDir {
+public:
+    explicit CurrentDir(const QString &dir) : m_previous(QDir::currentPath()) { QDir::setCurrent(dir); }
+    ~CurrentDir() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void secondInstanceShowsMessageAndExitsZero();
+    void firstInstanceShowsWindowAndComesForward();
+    void startsWithoutStyleSheet();
+    void installsStyleSheet();
+    void startupErrorIsExplained();
+    void wrapText_data();
+    void wrapText();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestStartup::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    sharelog::SetLogFilePath(m_dir.filePath(QStringLiteral("test.log")));
+}
+
+void TestStartup::secondInstanceShowsMessageAndExitsZero()
+{
+    pw::CFakePlatform platform;
+    platform.desktop.firstInstance = false;
+    SeenBox seen;
+    answerMessageBox(&seen);
+    ShownWatcher watcher([] { QCoreApplication::exit(99); });
+
+    const int code = RunOnPlatform(*qApp);
+
+    QCOMPARE(code, 0);
+    QCOMPARE(seen.text, QStringLiteral("Vendrix Purgewell has been running!"));
+    QCOMPARE(seen.size, QSize(434, 240));
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(platform.desktop.raiseRequests, 1); // the first instance was asked to come forward
+    QCOMPARE(watcher.count, 0);                  // no main window in the second instance
+}
+
+void TestStartup::firstInstanceShowsWindowAndComesForward()
+{
+    pw::CFakePlatform platform;
+    bool visible = false;
+    QString title;
+    bool restored = false;
+    ShownWatcher watcher([&] {
+        QWidget *window = CUIPublic::GetInstance()->GetMainWindow();
+        QVERIFY(qobject_cast<CMainWin *>(window));
+        visible = window->isVisible();
+        title = window->windowTitle();
+        // A later launch asks this one to come forward while it is minimised.
+        window->setWindowState(Qt::WindowMinimized);
+        QVERIFY(platform.desktop.raiseHandler);
+        platform.desktop.raiseHandler();
+        restored = !(window->windowState() & Qt::WindowMinimized) && window->isVisible();
+        QCoreApplication::exit(7);
+    });
+
+    const int code = RunOnPlatform(*qApp);
+
+    QCOMPARE(code, 7); // the event loop's code
+    QCOMPARE(watcher.count, 1);
+    QVERIFY(visible);
+    QCOMPARE(title, QStringLiteral("Vendrix Purgewell"));
+    QVERIFY(restored);
+    QVERIFY(!CUIPublic::GetInstance()->GetMainWindow());
+    QVERIFY(!platform.desktop.raiseHandler); // nothing left pointing at the destroyed window
+}
+
+void TestStartup::startsWithoutStyleSheet()
+{
+    pw::CFakePlatform platform;
+    QTemporaryDir empty;
+    CurrentDir cwd(empty.path());
+    qApp->setStyleSheet(QStringLiteral("QWidget{}"));
+
+    ApplyLookAndFeel(*qApp);
+    QVERIFY(qApp->styleSheet().isEmpty());
+    QCOMPARE(QApplication::font().family(), QStringLiteral("Segoe UI"));
+
+    bool shown = false;
+    ShownWatcher watcher([&] {
+        shown = CUIPublic::GetInstance()->GetMainWindow()->isVisible();
+        QCoreApplication::exit(0);
+    });
+    QCOMPARE(RunOnPlatform(*qApp), 0);
+    QVERIFY(shown);
+}
+
+void TestStartup::installsStyleSheet()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("QSS")));
+    const QByteArray sheet = "QToolTip { color: rgb(214,214,215); }";
+    QFile file(dir.filePath(QStringLiteral("QSS/SK.qss")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(sheet);
+    file.close();
+    CurrentDir cwd(dir.path());
+    ApplyLookAndFeel(*qApp);
+    QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet));
+    qApp->setStyleSheet(QString());
+}
+
+void TestStartup::startupErrorIsExplained()
+{
+    const QString reason = QStringLiteral(
+        "Wine was not found. Install the packages wine and wine64, then start Vendrix Purgewell again.");
+    SeenBox seen;
+    answerMessageBox(&seen);
+    QCOMPARE(ShowStartupError(reason), 1);
+    QCOMPARE(seen.text, WrapText(reason, 44));
+    QVERIFY(seen.text.contains(QLatin1Char('\n')));
+    QCOMPARE(QString(seen.text).replace(QLatin1Char('\n'), QLatin1Char(' ')), reason);
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(seen.size.width(), 434);
+}
+
+void TestStartup::wrapText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("short") << "one two" << 10 << "one two";
+    QTest::newRow("breaks at blanks") << "one two three four" << 9 << "one two\nthree\nfour";
+    QTest::newRow("keeps given breaks") << "first\nsecond line here" << 11 << "first\nsecond line\nhere";
+    QTest::newRow("long word stays whole") << "a verylongword b" << 5 << "a\nverylongword\nb";
+    QTest::newRow("empty") << "" << 10 << "";
+}
+
+void TestStartup::wrapText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QCOMPARE(WrapText(text, width), expected);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

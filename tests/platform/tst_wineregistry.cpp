@@ -1,0 +1,259 @@
+// The registry of a real Wine prefix through the host: both views of HKEY_LOCAL_MACHINE and
+// HKEY_CURRENT_USER, Win32 error codes, and sizes judged in the UTF-8 bytes the caller gets.
+#include "platform/wine/wineplatform.h"
+#include "support/wineprefix.h"
+
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+#include <set>
+
+using namespace pw;
+
+namespace {
+
+const std::string kText = "Wert \xC3\xBC"; // "Wert ü": 6 characters, 7 bytes of UTF-8
+
+std::string readText(IRegistry &reg, RegKey key, const char *name, WinError *error = nullptr)
+{
+    char buffer[512] = {};
+    uint32_t type = 0, size = sizeof buffer;
+    const WinError r = reg.QueryValue(key, name, &type, reinterpret_cast<uint8_t *>(buffer), &size);
+    if (error)
+        *error = r;
+    return r == kErrorSuccess ? std::string(buffer, size ? size - 1 : 0) : std::string();
+}
+
+void setText(IRegistry &reg, RegKey key, const char *name, const std::string &text)
+{
+    QCOMPARE(reg.SetValue(key, name, kRegSz, reinterpret_cast<const uint8_t *>(text.c_str()),
+                          uint32_t(text.size() + 1)),
+             kErrorSuccess);
+}
+
+} // namespace
+
+class TestWineRegistry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(m_prefix.Create(&error), qPrintable(error));
+        m_platform = std::make_unique<CWinePlatform>(m_prefix.HostOptions());
+    }
+    void cleanupTestCase() { m_platform.reset(); }
+
+    void createReadEnumerateDelete_data()
+    {
+        QTest::addColumn<uint32_t>("root");
+        QTest::addColumn<uint32_t>("view");
+        QTest::addColumn<uint32_t>("otherView"); // 0: both views see the same key
+        QTest::newRow("HKLM 64-bit") << uint32_t(RegRoot::LocalMachine) << kKeyWow64_64Key << kKeyWow64_32Key;
+        QTest::newRow("HKLM 32-bit") << uint32_t(RegRoot::LocalMachine) << kKeyWow64_32Key << kKeyWow64_64Key;
+        QTest::newRow("HKCU") << uint32_t(RegRoot::CurrentUser) << 0u << 0u;
+    }
+
+    void createReadEnumerateDelete()
+    {
+        QFETCH(uint32_t, root);
+        QFETCH(uint32_t, view);
+        QFETCH(uint32_t, otherView);
+        IRegistry &reg = m_platform->registry;
+        const RegKey rootKey = RootKey(RegRoot(root));
+        const std::string path = std::string("Software\\PurgewellTest\\") + QTest::currentDataTag();
+
+        RegKey child = 0;
+        QCOMPARE(reg.CreateKey(rootKey, path + "\\Child", kKeyAllAccess | view, &child), kErrorSuccess);
+        QCOMPARE(reg.CloseKey(child), kErrorSuccess);
+        RegKey key = 0;
+        QCOMPARE(reg.OpenKey(rootKey, path, kKeyAllAccess | view, &key), kErrorSuccess);
+        setText(reg, key, "Name", kText);
+        const uint32_t number = 42;
+        QCOMPARE(reg.SetValue(key, "Size", kRegDword, reinterpret_cast<const uint8_t *>(&number), 4), kErrorSuccess);
+        const uint8_t blob[] = {0, 1, 2, 255};
+        QCOMPARE(reg.SetValue(key, "Blob", kRegBinary, blob, sizeof blob), kErrorSuccess);
+        QCOMPARE(reg.CloseKey(key), kErrorSuccess);
+
+        // Read back through a new handle, as the inventory does.
+        QCOMPARE(reg.OpenKey(rootKey, path, kKeyRead | view, &key), kErrorSuccess);
+        RegKeyGuard guard(reg, key);
+        QCOMPARE(readText(reg, key, "name"), kText); // value names ignore case
+        uint32_t type = 0, size = 4, got = 0;
+        QCOMPARE(reg.QueryValue(key, "Size", &type, reinterpret_cast<uint8_t *>(&got), &size), kErrorSuccess);
+        QCOMPARE(type, kRegDword);
+        QCOMPARE(got, 42u);
+        uint8_t blobBack[8] = {};
+        size = sizeof blobBack;
+        QCOMPARE(reg.QueryValue(key, "Blob", &type, blobBack, &size), kErrorSuccess);
+        QCOMPARE(type, kRegBinary);
+        QCOMPARE(size, uint32_t(sizeof blob));
+        QVERIFY(std::memcmp(blob, blobBack, sizeof blob) == 0);
+
+        uint32_t count = 0;
+        QCOMPARE(reg.QueryValueCount(key, &count), kErrorSuccess);
+        QCOMPARE(count, 3u);
+        std::set<std::string> names;
+        for (uint32_t i = 0;; ++i) {
+            char name[64];
+            uint32_t length = sizeof name;
+            const WinError r = reg.EnumValue(key, i, name, &length, &type);
+            if (r == kErrorNoMoreItems)
+                break;
+            QCOMPARE(r, kErrorSuccess);
+            QCOMPARE(length, uint32_t(std::strlen(name)));
+            names.insert(name);
+        }
+        QCOMPARE(names, (std::set<std::string>{"Blob", "Name", "Size"}));
+        char name[64];
+        uint32_t length = sizeof name;
+        QCOMPARE(reg.EnumKey(key, 0, name, &length), kErrorSuccess);
+        QCOMPARE(std::string(name), std::string("Child"));
+        length = sizeof name;
+        QCOMPARE(reg.EnumKey(key, 1, name, &length), kErrorNoMoreItems);
+
+        // The two views of HKEY_LOCAL_MACHINE are apart; HKEY_CURRENT_USER has one.
+        RegKey other = 0;
+        const WinError inOtherView = reg.OpenKey(rootKey, path, kKeyRead | otherView, &other);
+        if (other)
+            reg.CloseKey(other);
+        QCOMPARE(inOtherView, otherView ? kErrorFileNotFound : kErrorSuccess);
+
+        // Deleting.
+        QCOMPARE(reg.OpenKey(rootKey, path, kKeyAllAccess | view, &other), kErrorSuccess);
+        QCOMPARE(reg.DeleteValue(other, "Size"), kErrorSuccess);
+        QCOMPARE(reg.DeleteValue(other, "Size"), kErrorFileNotFound);
+        QCOMPARE(reg.CloseKey(other), kErrorSuccess);
+        WinError error = kErrorSuccess;
+        readText(reg, key, "Size", &error);
+        QCOMPARE(error, kErrorFileNotFound); // also through the handle opened before
+        QCOMPARE(reg.DeleteKeyEx(rootKey, path, view), kErrorAccessDenied); // it still has a subkey
+        QCOMPARE(reg.DeleteKeyEx(rootKey, path + "\\Child", view), kErrorSuccess);
+        QCOMPARE(reg.DeleteKeyEx(rootKey, path, view), kErrorSuccess);
+        QCOMPARE(reg.OpenKey(rootKey, path, kKeyRead | view, &other), kErrorFileNotFound);
+        QCOMPARE(other, RegKey(0));
+    }
+
+    // RegDeleteKey without a view flag works on the 64-bit view, as in a 64-bit process.
+    void deleteKeyWithoutViewFlag()
+    {
+        IRegistry &reg = m_platform->registry;
+        const RegKey machine = RootKey(RegRoot::LocalMachine);
+        RegKey key = 0;
+        QCOMPARE(reg.CreateKey(machine, "Software\\PurgewellTest\\Plain", kKeyAllAccess | kKeyWow64_32Key, &key),
+                 kErrorSuccess);
+        reg.CloseKey(key);
+        QCOMPARE(reg.DeleteKey(machine, "Software\\PurgewellTest\\Plain"), kErrorFileNotFound);
+        QCOMPARE(reg.DeleteKeyEx(machine, "Software\\PurgewellTest\\Plain", kKeyWow64_32Key), kErrorSuccess);
+        QCOMPARE(reg.CreateKey(machine, "Software\\PurgewellTest\\Plain", kKeyAllAccess, &key), kErrorSuccess);
+        reg.CloseKey(key);
+        QCOMPARE(reg.DeleteKey(machine, "Software\\PurgewellTest\\Plain"), kErrorSuccess);
+    }
+
+    void errorCodes()
+    {
+        IRegistry &reg = m_platform->registry;
+        const RegKey user = RootKey(RegRoot::CurrentUser);
+        RegKey key = 0;
+        QCOMPARE(reg.OpenKey(user, "Software\\PurgewellTest\\Missing", kKeyRead, &key), kErrorFileNotFound);
+        QCOMPARE(reg.CreateKey(user, "Software\\PurgewellTest\\Errors\\" + kText, kKeyAllAccess, &key), kErrorSuccess);
+        reg.CloseKey(key);
+        QCOMPARE(reg.OpenKey(user, "Software\\PurgewellTest\\Errors", kKeyAllAccess, &key), kErrorSuccess);
+        setText(reg, key, kText.c_str(), kText);
+
+        // Sizes are the UTF-8 bytes handed back, terminator included: 8 here.
+        uint8_t data[16];
+        uint32_t type = 0, size = 7;
+        QCOMPARE(reg.QueryValue(key, kText.c_str(), &type, data, &size), kErrorMoreData);
+        QCOMPARE(size, 8u);
+        size = 0;
+        QCOMPARE(reg.QueryValue(key, kText.c_str(), &type, nullptr, &size), kErrorSuccess);
+        QCOMPARE(size, 8u);
+        QCOMPARE(reg.QueryValue(key, kText.c_str(), &type, data, &size), kErrorSuccess);
+        QCOMPARE(std::string(reinterpret_cast<char *>(data)), kText);
+        QCOMPARE(reg.QueryValue(key, "Nothing", &type, data, &size), kErrorFileNotFound);
+        QCOMPARE(reg.QueryValue(key, kText.c_str(), &type, data, nullptr), kErrorInvalidParameter);
+
+        char name[16];
+        uint32_t length = 7;
+        QCOMPARE(reg.EnumKey(key, 0, name, &length), kErrorMoreData);
+        length = 8;
+        QCOMPARE(reg.EnumKey(key, 0, name, &length), kErrorSuccess);
+        QCOMPARE(std::string(name), kText);
+        QCOMPARE(length, 7u);
+        length = 7;
+        QCOMPARE(reg.EnumValue(key, 0, name, &length, &type), kErrorMoreData);
+        length = sizeof name;
+        QCOMPARE(reg.EnumValue(key, 1, name, &length, &type), kErrorNoMoreItems);
+
+        // Closed and made-up handles.
+        QCOMPARE(reg.CloseKey(key), kErrorSuccess);
+        QCOMPARE(reg.QueryValue(key, kText.c_str(), &type, data, &size), kErrorInvalidHandle);
+        QCOMPARE(reg.QueryValue(0, "x", &type, data, &size), kErrorInvalidHandle);
+        QCOMPARE(reg.CloseKey(0), kErrorInvalidHandle);
+    }
+
+    // A key too large to be carried along with its opening is read value by value.
+    void largeKeys()
+    {
+        IRegistry &reg = m_platform->registry;
+        RegKey key = 0;
+        QCOMPARE(reg.CreateKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest\\Large", kKeyAllAccess, &key),
+                 kErrorSuccess);
+        std::string big(100000, 'x');
+        for (size_t i = 0; i < big.size(); ++i)
+            big[i] = char(i * 7);
+        QCOMPARE(reg.SetValue(key, "Big", kRegBinary, reinterpret_cast<const uint8_t *>(big.data()), uint32_t(big.size())),
+                 kErrorSuccess);
+        for (int i = 0; i < 300; ++i)
+            setText(reg, key, ("v" + std::to_string(i)).c_str(), std::to_string(i));
+        reg.CloseKey(key);
+
+        QCOMPARE(reg.OpenKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest\\Large", kKeyRead, &key),
+                 kErrorSuccess);
+        RegKeyGuard guard(reg, key);
+        uint32_t count = 0;
+        QCOMPARE(reg.QueryValueCount(key, &count), kErrorSuccess);
+        QCOMPARE(count, 301u);
+        std::string back(big.size(), '\0');
+        uint32_t type = 0, size = uint32_t(back.size());
+        QCOMPARE(reg.QueryValue(key, "Big", &type, reinterpret_cast<uint8_t *>(&back[0]), &size), kErrorSuccess);
+        QCOMPARE(size, uint32_t(big.size()));
+        QVERIFY(back == big);
+        QCOMPARE(readText(reg, key, "v299"), std::string("299"));
+    }
+
+    // What was read when a key was opened does not hide later writes of this program.
+    void writesAreSeenThroughOpenHandles()
+    {
+        IRegistry &reg = m_platform->registry;
+        const RegKey user = RootKey(RegRoot::CurrentUser);
+        RegKey writer = 0, reader = 0;
+        QCOMPARE(reg.CreateKey(user, "Software\\PurgewellTest\\Fresh", kKeyAllAccess, &writer), kErrorSuccess);
+        setText(reg, writer, "Value", "old");
+        QCOMPARE(reg.OpenKey(user, "Software\\PurgewellTest\\Fresh", kKeyRead, &reader), kErrorSuccess);
+        QCOMPARE(readText(reg, reader, "Value"), std::string("old"));
+        setText(reg, writer, "Value", "new");
+        setText(reg, writer, "Added", "yes");
+        QCOMPARE(readText(reg, reader, "Value"), std::string("new"));
+        QCOMPARE(readText(reg, reader, "Added"), std::string("yes"));
+        RegKey sub = 0;
+        QCOMPARE(reg.CreateKey(writer, "Sub", kKeyAllAccess, &sub), kErrorSuccess);
+        reg.CloseKey(sub);
+        char name[16];
+        uint32_t length = sizeof name;
+        QCOMPARE(reg.EnumKey(reader, 0, name, &length), kErrorSuccess);
+        QCOMPARE(std::string(name), std::string("Sub"));
+        reg.CloseKey(reader);
+        reg.CloseKey(writer);
+    }
+
+private:
+    CTestWinePrefix m_prefix;
+    std::unique_ptr<CWinePlatform> m_platform;
+};
+
+QTEST_GUILESS_MAIN(TestWineRegistry)
+#include "tst_wineregistry.moc"
