@@ -8,6 +8,7 @@
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/defaultplatform.h"
 #include "platform/platform.h"
+#include "widgets/commonmenu.h"
 #include "widgets/msgdlg.h"
 
 #include <QApplication>
@@ -79,6 +80,7 @@ int RunOnPlatform(QApplication &app)
         return 0;
     }
 
+    CCommonMenu::Install(); // the main title bar's menu button opens the option menu
     auto *window = new CMainWin;
     QPointer<CMainWin> guard(window);
     if (desktop)

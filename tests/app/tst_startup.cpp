@@ -8,10 +8,13 @@
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 #include "widgets/msgdlg.h"
+#include "widgets/windowtitle.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -77,6 +80,7 @@ private slots:
     void initTestCase();
     void secondInstanceShowsMessageAndExitsZero();
     void firstInstanceShowsWindowAndComesForward();
+    void menuButtonOpensOptionMenu();
     void startsWithoutStyleSheet();
     void installsStyleSheet();
     void startupErrorIsExplained();
@@ -139,6 +143,26 @@ void TestStartup::firstInstanceShowsWindowAndComesForward()
     QVERIFY(restored);
     QVERIFY(!CUIPublic::GetInstance()->GetMainWindow());
     QVERIFY(!platform.desktop.raiseHandler); // nothing left pointing at the destroyed window
+}
+
+void TestStartup::menuButtonOpensOptionMenu()
+{
+    pw::CFakePlatform platform;
+    int entries = -1;
+    ShownWatcher watcher([&] {
+        auto *window = qobject_cast<CMainWin *>(CUIPublic::GetInstance()->GetMainWindow());
+        QVERIFY(window);
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            entries = menu ? menu->actions().size() : -1;
+            QApplication::activePopupWidget()->close();
+        });
+        QTest::mouseClick(window->titleBar->menuButton(), Qt::LeftButton);
+        QCoreApplication::exit(0);
+    });
+    QCOMPARE(RunOnPlatform(*qApp), 0);
+    QCOMPARE(entries, 5);
 }
 
 void TestStartup::startsWithoutStyleSheet()
