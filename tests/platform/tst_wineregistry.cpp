@@ -290,6 +290,13 @@ private slots:
         QCOMPARE(reg.CloseKey(again), kErrorSuccess);
         uint32_t count = 0;
         QCOMPARE(reg.QueryValueCount(again, &count), kErrorInvalidHandle);
+        // Also when the uninstall key itself is opened again right after it was closed.
+        QCOMPARE(reg.CloseKey(list), kErrorSuccess);
+        setText(reg, writer, "DisplayName", "C");
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &list), kErrorSuccess);
+        QCOMPARE(reg.OpenKey(list, "PwLocal A", kKeyQueryValue, &again), kErrorSuccess);
+        QCOMPARE(readText(reg, again, "DisplayName"), std::string("C"));
+        reg.CloseKey(again);
 
         // After the host is replaced, its handles are dead, also those opened on this side only.
         QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &again), kErrorSuccess);
