@@ -13,6 +13,7 @@ namespace {
 // Handles made on this side have this bit in their lower half; the host's never do.
 constexpr uint64_t kLocalBit = 0x80000000u;
 constexpr uint32_t kViewBits = kKeyWow64_32Key | kKeyWow64_64Key;
+constexpr auto kRecentReuse = std::chrono::milliseconds(500);
 
 bool isRoot(RegKey key)
 {
@@ -197,11 +198,40 @@ bool CWineRegistry::OpenFromChildren(RegKey parent, const std::string &path, uin
     snapshot->changeCount = changeCount;
     snapshot->contents = contents;
     child.snapshot = std::move(snapshot);
+    const RegKey id = NewLocalId(child.generation);
+    m_handles[id] = std::move(child);
+    *out = id;
+    return true;
+}
+
+RegKey CWineRegistry::NewLocalId(uint32_t generation)
+{
     RegKey id = 0;
     do
-        id = (RegKey(child.generation) << 32) | kLocalBit | (++m_nextLocal & 0x3FFFFFFFu);
+        id = (RegKey(generation) << 32) | kLocalBit | (++m_nextLocal & 0x3FFFFFFFu);
     while (m_handles.count(id));
-    m_handles[id] = std::move(child);
+    return id;
+}
+
+bool CWineRegistry::OpenRecent(RegKey parent, const std::string &path, uint32_t access, bool reading, RegKey *out)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // Only for the very next key opened, and only just after: the scan's second look.
+    Handle again = std::move(m_recent);
+    m_recent = Handle();
+    if (!reading)
+        return false;
+    const uint32_t rights = kKeyQueryValue | kKeyEnumerateSubKeys;
+    if (!again.snapshot || again.snapshot->changeCount != m_host.ChangeCount() || again.root != parent
+        || (again.access & kViewBits) != (access & kViewBits) || (access & rights & ~again.access) != 0
+        || lower(again.path) != lower(path) || std::chrono::steady_clock::now() - m_recentClosed > kRecentReuse)
+        return false;
+    again.hostKey = 0;
+    again.path = path;
+    again.access = access;
+    const RegKey id = NewLocalId(again.generation);
+    m_handles[id] = std::move(again);
+    m_parents.push_back(id);
     *out = id;
     return true;
 }
@@ -211,7 +241,10 @@ WinError CWineRegistry::Open(uint32_t op, RegKey parent, const std::string &path
     if (!out)
         return kErrorInvalidParameter;
     *out = 0;
-    if (op == kOpenKey && readOnly(access) && OpenFromChildren(parent, path, access, out))
+    const bool reading = op == kOpenKey && readOnly(access);
+    if (reading && OpenFromChildren(parent, path, access, out))
+        return kErrorSuccess;
+    if (OpenRecent(parent, path, access, reading, out))
         return kErrorSuccess;
     uint64_t hostParent = 0;
     uint32_t generation = 0;
@@ -315,8 +348,13 @@ WinError CWineRegistry::CloseKey(RegKey key)
         if (it != m_handles.end()) {
             hostKey = it->second.hostKey;
             generation = it->second.generation;
+            const auto parent = std::find(m_parents.begin(), m_parents.end(), key);
+            if (parent != m_parents.end()) {
+                m_parents.erase(parent);
+                m_recent = std::move(it->second);
+                m_recentClosed = std::chrono::steady_clock::now();
+            }
             m_handles.erase(it);
-            m_parents.erase(std::remove(m_parents.begin(), m_parents.end(), key), m_parents.end());
             if (!hostKey)
                 return kErrorSuccess; // never opened on the host
         }

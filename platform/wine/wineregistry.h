@@ -7,10 +7,13 @@
 // too: opening an entry for reading then needs no round trip at all (the host opens it only
 // if it is written to or read past what came along). What came along answers reads until
 // anything is written or run through this program; reads race writers of other programs
-// exactly as they do on Windows.
+// exactly as they do on Windows. An uninstall key that is the very next key opened after it
+// was closed, within half a second (the inventory reads each one twice in a row), is answered
+// from what came along the first time, on the same terms.
 #include "platform/registry.h"
 #include "platform/wine/winehost.h"
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -73,12 +76,17 @@ private:
     WinError HostHandle(RegKey key, uint64_t *hostKey, uint32_t *generation);
     WinError Open(uint32_t op, RegKey parent, const std::string &path, uint32_t access, RegKey *out);
     bool OpenFromChildren(RegKey parent, const std::string &path, uint32_t access, RegKey *out);
+    bool OpenRecent(RegKey parent, const std::string &path, uint32_t access, bool reading, RegKey *out);
+    RegKey NewLocalId(uint32_t generation);
     WinError Simple(uint32_t op, const hostproto::Writer &args, uint32_t generation, bool changes);
 
     CWineHost &m_host;
     std::mutex m_mutex;
     std::unordered_map<RegKey, Handle> m_handles;
     std::vector<RegKey> m_parents; // handles whose children came along
+    // The last closed key whose children came along, and when it was closed.
+    Handle m_recent;
+    std::chrono::steady_clock::time_point m_recentClosed;
     uint32_t m_nextLocal = 0;
 };
 

@@ -5,7 +5,10 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
+#include <vector>
 #include <memory>
 #include <set>
 
@@ -290,6 +293,13 @@ private slots:
         QCOMPARE(reg.CloseKey(again), kErrorSuccess);
         uint32_t count = 0;
         QCOMPARE(reg.QueryValueCount(again, &count), kErrorInvalidHandle);
+        // Also when the uninstall key itself is opened again right after it was closed.
+        QCOMPARE(reg.CloseKey(list), kErrorSuccess);
+        setText(reg, writer, "DisplayName", "C");
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &list), kErrorSuccess);
+        QCOMPARE(reg.OpenKey(list, "PwLocal A", kKeyQueryValue, &again), kErrorSuccess);
+        QCOMPARE(readText(reg, again, "DisplayName"), std::string("C"));
+        reg.CloseKey(again);
 
         // After the host is replaced, its handles are dead, also those opened on this side only.
         QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &again), kErrorSuccess);
@@ -300,6 +310,41 @@ private slots:
             reg.CloseKey(key);
         QCOMPARE(reg.DeleteKeyEx(machine, entryPath + "\\Sub", kKeyWow64_64Key), kErrorSuccess);
         QCOMPARE(reg.DeleteKeyEx(machine, entryPath, kKeyWow64_64Key), kErrorSuccess);
+    }
+
+    // Calls from several threads at once each get their own answers.
+    void concurrentCalls()
+    {
+        IRegistry &reg = m_platform->registry;
+        RegKey key = 0;
+        QCOMPARE(reg.CreateKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest\\Threads", kKeyAllAccess, &key),
+                 kErrorSuccess);
+        for (int t = 0; t < 4; ++t)
+            setText(reg, key, ("t" + std::to_string(t)).c_str(), std::string(size_t(10 + t), char('a' + t)));
+        reg.CloseKey(key);
+        std::atomic<int> wrong{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([&reg, &wrong, t] {
+                const std::string expected(size_t(10 + t), char('a' + t));
+                for (int i = 0; i < 100; ++i) {
+                    RegKey k = 0;
+                    // Write access: opened on the host every time, never from what came along.
+                    if (reg.OpenKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest\\Threads", kKeyAllAccess, &k)
+                        != kErrorSuccess) {
+                        ++wrong;
+                        continue;
+                    }
+                    WinError error = kErrorSuccess;
+                    if (readText(reg, k, ("t" + std::to_string(t)).c_str(), &error) != expected)
+                        ++wrong;
+                    reg.CloseKey(k);
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        QCOMPARE(wrong.load(), 0);
     }
 
 private:
