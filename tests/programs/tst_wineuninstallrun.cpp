@@ -48,7 +48,7 @@ void TestWineUninstallRun::initTestCase()
     QVERIFY2(m_prefix.Create(&error), qPrintable(error));
     for (const char *installer : {ALPHA_INSTALLER, BRAVO_INSTALLER, CHARLIE_INSTALLER})
         QVERIFY2(m_prefix.InstallSilently(QString::fromLocal8Bit(installer), &error), qPrintable(error));
-    // What the user made while using Alpha: the uninstaller leaves it, so its folder stays.
+    // What the user made while using Alpha: its uninstaller leaves it behind.
     QFile notes(m_prefix.DrivePath(kVendorFolder + QStringLiteral("Page Alpha/notes.txt")));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write("kept by the uninstaller, not by the deep clean");
@@ -133,8 +133,14 @@ void TestWineUninstallRun::batchRemovesTheTickedPrograms()
     QVERIFY(!registered.contains(QStringLiteral("Page Alpha")));
     QVERIFY(!registered.contains(QStringLiteral("Page Bravo")));
     QVERIFY(registered.contains(QStringLiteral("Page Charlie")));
-    QVERIFY(!QFileInfo::exists(m_prefix.DrivePath(kVendorFolder + QStringLiteral("Page Alpha"))));
-    QVERIFY(!QFileInfo::exists(m_prefix.DrivePath(kVendorFolder + QStringLiteral("Page Bravo"))));
+    // Nothing of either program is left on disk: the uninstallers took their own files, the
+    // deep clean what the user made. (An install folder that held files directly may stay,
+    // empty: the cleaner deletes those files one by one and not the folder.)
+    for (const char *name : {"Page Alpha", "Page Bravo"}) {
+        const QString folder = m_prefix.DrivePath(kVendorFolder + QLatin1String(name));
+        const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        QVERIFY2(left.isEmpty(), qPrintable(folder + ": " + left.join(", ")));
+    }
     for (const char *file : {"readme.txt", "settings.ini", "uninstall.exe"})
         QVERIFY2(QFileInfo::exists(m_prefix.DrivePath(kVendorFolder + QStringLiteral("Page Charlie/") + file)), file);
 
