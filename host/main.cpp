@@ -29,6 +29,10 @@ int main()
     SetStdHandle(STD_ERROR_HANDLE, nul);
     if (!input || !output)
         return 3;
+    // Wine starts its desktop process for the first program that needs the desktop window. Let
+    // that be us: started by an uninstaller, it would join the uninstaller's job and, as it
+    // never ends, keep the wait for that job from ending.
+    GetDesktopWindow();
     pw::CHostServer server(input, output);
     return server.Run();
 }

@@ -15,7 +15,6 @@
 namespace {
 
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 
 QByteArray field(const char *f)
 {
@@ -48,6 +47,13 @@ QString rootName(uint32_t root, uint32_t view)
     return name;
 }
 
+// Where a MuiCache item was found: the user's classes, or HKEY_CLASSES_ROOT.
+pw::RegRoot muiCacheRoot(const LeftoverItem &item)
+{
+    return item.RegistryRoot == uint32_t(pw::RegRoot::CurrentUser) ? pw::RegRoot::CurrentUser
+                                                                   : pw::RegRoot::ClassesRoot;
+}
+
 // What the log shows for an item.
 QByteArray describe(const LeftoverItem &item)
 {
@@ -57,9 +63,12 @@ QByteArray describe(const LeftoverItem &item)
             text += QLatin1Char('|') + item.ValueName;
         return text.toLocal8Bit();
     }
-    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder)
-        return (QStringLiteral("HKEY_CLASSES_ROOT\\") + QLatin1String(kMuiCacheKey) + QLatin1Char('|') + item.Path)
+    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder) {
+        const pw::RegRoot root = muiCacheRoot(item);
+        return (rootName(uint32_t(root), 0) + QLatin1Char('\\') + QString::fromStdString(MuiCacheKey(root))
+                + QLatin1Char('|') + item.Path)
             .toLocal8Bit();
+    }
     return item.Path.toLocal8Bit();
 }
 
@@ -115,7 +124,7 @@ CleanResult CLeftoverCleaner::ScanLeftovers(const InstalledProgram &removed)
     m_result = CleanResult();
     Prepare(removed);
     if (m_result.StillInstalled) {
-        LogInfo("Leftovers of %s not cleaned: the program is still installed", removed.DisplayName);
+        LogInfo("Leftovers of %s not cleaned: the program is still installed", field(removed.DisplayName).constData());
         return m_result;
     }
 
@@ -145,6 +154,14 @@ void CLeftoverCleaner::Prepare(const InstalledProgram &removed)
     m_program = removed;
     m_searchName.clear();
     m_places = CProtectedPlaces(m_platform.folders);
+    m_driveRoots.clear();
+    for (char letter = 'A'; letter <= 'Z' && m_platform.folders; ++letter) {
+        const QString root = QFileInfo(QString::fromStdString(
+                                           m_platform.folders->ToNativePath(std::string(1, letter) + ":\\")))
+                                 .canonicalFilePath();
+        if (!root.isEmpty() && root != QLatin1String("/") && !m_driveRoots.contains(root))
+            m_driveRoots.append(root);
+    }
 
     // Which programs are installed now that the uninstaller has ended.
     m_appEnum.EnumPrograms();
@@ -168,8 +185,8 @@ bool CLeftoverCleaner::IsOwnEntry(const InstalledProgram &p) const
     const QByteArray own = field(m_program.SubKeyName);
     if (own.isEmpty()) {
         // A record that does not say where it was read: the same name and command.
-        return std::strcmp(p.DisplayName, m_program.DisplayName) == 0
-               && std::strcmp(p.UninstallString, m_program.UninstallString) == 0;
+        return field(p.DisplayName) == field(m_program.DisplayName)
+               && field(p.UninstallString) == field(m_program.UninstallString);
     }
     return p.RegistryRoot == m_program.RegistryRoot && p.RegistryView == m_program.RegistryView
            && qstricmp(field(p.SubKeyName).constData(), own.constData()) == 0;
@@ -260,17 +277,45 @@ QString CLeftoverCleaner::InstallFolderReason(const QString &installPath, const 
         if (PathType(NativeOf(prefix)) == FolderEntry::Link)
             return QStringLiteral("reached through a link");
     }
-    // Other spellings of a protected place (short names) resolve to it.
-    const QString resolved = QString::fromStdString(
-        m_platform.folders->ToWindowsPath(QFileInfo(native).canonicalFilePath().toStdString()));
-    return resolved.isEmpty() ? QString() : m_places.Reason(resolved);
+    return NativeKeepReason(native);
+}
+
+QString CLeftoverCleaner::NativeKeepReason(const QString &native) const
+{
+    // The path as the file system resolves it, its last name kept: a link is judged as itself.
+    const QFileInfo info(native);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        return QString(); // nothing there
+    const QString path = QDir::cleanPath(folder + QLatin1Char('/') + info.fileName());
+    auto holds = [&path](const QString &place) {
+        return place == path || place.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/'));
+    };
+#ifndef Q_OS_WIN
+    // Another drive letter (Wine's Z:) reaches the whole system: the root and the folders at its
+    // top, the user's home and the folders in it.
+    const QString parent = QFileInfo(path).path();
+    if (path == QLatin1String("/") || parent == QLatin1String("/"))
+        return QStringLiteral("system folder");
+    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
+    if (!home.isEmpty() && (holds(home) || parent == home))
+        return QStringLiteral("home folder");
+#endif
+    for (const QString &root : m_driveRoots)
+        if (holds(root))
+            return QStringLiteral("holds a drive");
+    // Another spelling of a protected place (a short name, another drive letter) is that place.
+    if (!m_platform.folders)
+        return QString();
+    const QString windows = QString::fromStdString(m_platform.folders->ToWindowsPath(path.toStdString()));
+    return windows.isEmpty() ? QString() : m_places.Reason(windows);
 }
 
 void CLeftoverCleaner::FindMatchingEntries(const QString &base, const QString &filePattern,
                                            const QString &folderPattern)
 {
     const QString windows = stripTrailingSeparators(base);
-    const QString native = NativeOf(windows);
+    const QString native = winpath::Normalize(windows).isEmpty() ? QString() : NativeOf(windows);
     if (native.isEmpty())
         return;
     m_places.Add(windows);
@@ -437,7 +482,10 @@ void CLeftoverCleaner::RemoveLeftovers()
             }
             bool existed = false;
             PathType(NativeOf(item.Path), &existed);
-            if (RemoveFolderTree(item.Path))
+            const QString nativeReason = existed ? NativeKeepReason(NativeOf(item.Path)) : QString();
+            if (!nativeReason.isEmpty())
+                Refuse(item, nativeReason);
+            else if (RemoveFolderTree(item.Path))
                 Removed(item, existed);
             else
                 Failed(item, QStringLiteral("the folder still holds entries that could not be deleted"));
@@ -465,6 +513,11 @@ void CLeftoverCleaner::RemoveFile(const LeftoverItem &item)
     const FolderEntry::Type type = PathType(native, &exists);
     if (!exists) {
         Removed(item, false);
+        return;
+    }
+    const QString nativeReason = NativeKeepReason(native);
+    if (!nativeReason.isEmpty()) {
+        Refuse(item, nativeReason);
         return;
     }
     if (type == FolderEntry::Link) {
@@ -578,7 +631,8 @@ void CLeftoverCleaner::RemoveEmptyParents(const QString &windowsFolder)
         if (!KeepReason(parent).isEmpty())
             return;
         const QString native = NativeOf(parent);
-        if (native.isEmpty() || PathType(native) != FolderEntry::Folder || !QDir().rmdir(native))
+        if (native.isEmpty() || PathType(native) != FolderEntry::Folder || !NativeKeepReason(native).isEmpty()
+            || !QDir().rmdir(native))
             return;
         LogInfo("Leftover folder removed (left empty): %s", parent.toLocal8Bit().constData());
     }
@@ -624,8 +678,9 @@ void CLeftoverCleaner::RemoveMuiCacheItem(const LeftoverItem &item)
         Failed(item, QStringLiteral("no registry"));
         return;
     }
+    const pw::RegRoot root = muiCacheRoot(item);
     pw::RegKey key = 0;
-    pw::WinError error = reg->OpenKey(pw::RootKey(pw::RegRoot::ClassesRoot), kMuiCacheKey, pw::kKeyAllAccess, &key);
+    pw::WinError error = reg->OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, &key);
     if (error == pw::kErrorSuccess) {
         pw::RegKeyGuard guard(*reg, key);
         error = reg->DeleteValue(key, item.Path.toLocal8Bit().constData());

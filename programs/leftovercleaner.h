@@ -29,6 +29,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // What one clean did, for the uninstall run to tell the user.
 struct CleanResult {
@@ -98,6 +99,9 @@ private:
     QString NativeOf(const QString &windowsPath) const;
     // Why a file or folder may not be deleted, or empty when it may.
     QString KeepReason(const QString &windowsPath) const;
+    // The same for the native path, as the file system resolves it: drives and places reached
+    // under another name, and on Linux the system's and the user's own folders.
+    QString NativeKeepReason(const QString &native) const;
     void Refuse(const LeftoverItem &item, const QString &reason);
     void Removed(const LeftoverItem &item, bool wasThere);
     void Failed(const LeftoverItem &item, const QString &why);
@@ -105,6 +109,7 @@ private:
     pw::Platform m_platform;
     CAppEnum m_appEnum;
     CProtectedPlaces m_places;
+    QStringList m_driveRoots; // native folders of the drives (other than one that is "/")
     COtherPrograms m_others;
     InstalledProgram m_program;
     QString m_searchName; // the name the current search step looks for

@@ -9,8 +9,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
   wine wine64 mingw-w64 nsis
-  xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  xvfb xauth x11-apps x11-utils imagemagick fonts-dejavu-core
   python3
+  ca-certificates
   clang libclang-rt-14-dev
 )
 missing=()

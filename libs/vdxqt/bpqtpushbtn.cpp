@@ -34,7 +34,7 @@ void CBPQtPushBtn::setAsDefaultBtn(bool isDefault)
 QSize CBPQtPushBtn::sizeHint() const
 {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return QSize(qMax(96, textWidth + 32), 32);
+    return QSize(qMax(80, textWidth + 32), 32);
 }
 
 QSize CBPQtPushBtn::minimumSizeHint() const

@@ -12,6 +12,7 @@ namespace {
 
 using WriteDump = BOOL(WINAPI *)(HANDLE, DWORD, HANDLE, MINIDUMP_TYPE, PMINIDUMP_EXCEPTION_INFORMATION,
                                  PMINIDUMP_USER_STREAM_INFORMATION, PMINIDUMP_CALLBACK_INFORMATION);
+using InitialiseSymbols = BOOL(WINAPI *)(HANDLE, PCSTR, BOOL);
 
 constexpr DWORD kDumpTimeLimitMs = 10000;
 
@@ -56,6 +57,11 @@ DWORD WINAPI dumpThread(void *parameter)
     const auto write = reinterpret_cast<WriteDump>(reinterpret_cast<void *>(GetProcAddress(debugHelp, "MiniDumpWriteDump")));
     if (!write)
         return 0;
+    // Without this, Wine's MiniDumpWriteDump first loads the symbols of every module, which can
+    // take longer than the filter waits; the dump itself needs none of them.
+    if (const auto initialise = reinterpret_cast<InitialiseSymbols>(
+            reinterpret_cast<void *>(GetProcAddress(debugHelp, "SymInitialize"))))
+        initialise(GetCurrentProcess(), nullptr, FALSE);
     const LONG number = InterlockedIncrement(&g_dumpCounter);
     wchar_t path[MAX_PATH + 32];
     _snwprintf(path, MAX_PATH + 32, L"%lsvdxskdump%ld.dmp", g_programFolder, number);

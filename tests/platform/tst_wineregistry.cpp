@@ -250,6 +250,58 @@ private slots:
         reg.CloseKey(writer);
     }
 
+    // An uninstall key brings its entries along; opening one for reading needs no host handle
+    // until it is written to or read past what came along, and then behaves as opened there.
+    void uninstallEntriesCameAlong()
+    {
+        IRegistry &reg = m_platform->registry;
+        const RegKey machine = RootKey(RegRoot::LocalMachine);
+        const std::string uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+        const std::string entryPath = uninstall + "\\PwLocal A";
+        const std::string accented = "Gr\xC3\xB6\xC3\x9F" "e"; // "Größe"
+        RegKey writer = 0, sub = 0;
+        QCOMPARE(reg.CreateKey(machine, entryPath, kKeyAllAccess | kKeyWow64_64Key, &writer), kErrorSuccess);
+        setText(reg, writer, "DisplayName", "A");
+        setText(reg, writer, accented.c_str(), "x");
+        QCOMPARE(reg.CreateKey(writer, "Sub", kKeyAllAccess, &sub), kErrorSuccess);
+        reg.CloseKey(sub);
+
+        RegKey list = 0, entry = 0, relative = 0, other = 0;
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &list), kErrorSuccess);
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &entry), kErrorSuccess);
+        QCOMPARE(readText(reg, entry, "DISPLAYNAME"), std::string("A"));
+        QCOMPARE(readText(reg, entry, "gr\xC3\xB6\xC3\x9F" "e"), std::string("x")); // Unicode names: asks the host
+        QCOMPARE(reg.OpenKey(list, "pwlocal a", kKeyRead, &relative), kErrorSuccess);
+        char name[16];
+        uint32_t length = sizeof name;
+        QCOMPARE(reg.EnumKey(relative, 0, name, &length), kErrorSuccess);
+        QCOMPARE(std::string(name), std::string("Sub"));
+        QCOMPARE(reg.OpenKey(machine, uninstall + "\\Nope", kKeyQueryValue | kKeyWow64_64Key, &other), kErrorFileNotFound);
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_32Key, &other), kErrorFileNotFound);
+
+        // Opened for reading only: writing is refused as on Windows.
+        const uint32_t one = 1;
+        QCOMPARE(reg.SetValue(entry, "X", kRegDword, reinterpret_cast<const uint8_t *>(&one), 4), kErrorAccessDenied);
+        // A change through another handle is seen by keys opened afterwards.
+        setText(reg, writer, "DisplayName", "B");
+        RegKey again = 0;
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &again), kErrorSuccess);
+        QCOMPARE(readText(reg, again, "DisplayName"), std::string("B"));
+        QCOMPARE(reg.CloseKey(again), kErrorSuccess);
+        uint32_t count = 0;
+        QCOMPARE(reg.QueryValueCount(again, &count), kErrorInvalidHandle);
+
+        // After the host is replaced, its handles are dead, also those opened on this side only.
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &again), kErrorSuccess);
+        m_platform->host.KillHostForTest();
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &other), kErrorSuccess);
+        QCOMPARE(reg.QueryValueCount(again, &count), kErrorInvalidHandle);
+        for (RegKey key : {again, other, relative, entry, list, writer})
+            reg.CloseKey(key);
+        QCOMPARE(reg.DeleteKeyEx(machine, entryPath + "\\Sub", kKeyWow64_64Key), kErrorSuccess);
+        QCOMPARE(reg.DeleteKeyEx(machine, entryPath, kKeyWow64_64Key), kErrorSuccess);
+    }
+
 private:
     CTestWinePrefix m_prefix;
     std::unique_ptr<CWinePlatform> m_platform;

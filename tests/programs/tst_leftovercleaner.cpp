@@ -58,6 +58,7 @@ private slots:
     void stillInstalledProgramIsNotCleaned_data();
     void stillInstalledProgramIsNotCleaned();
     void linksAreRemovedNeverFollowed();
+    void otherDriveLettersReachNoProtectedPlace();
 
 private:
     QByteArray log() const;
@@ -194,9 +195,9 @@ void TestLeftoverCleaner::iconPathFindsItsMuiCacheValues()
     m.removeEntry("Tool");
     m.file("C:\\Apps\\Tool\\tool.exe");
     m.file(in(m.roaming, "tool.exe\\state.bin"));
-    m.muiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName");
-    m.muiCache("C:\\Apps\\Tool\\tool.exe.ApplicationCompany");
-    m.muiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName");
+    m.muiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName", true);
+    m.muiCache("C:\\Apps\\Tool\\tool.exe.ApplicationCompany", true);
+    m.muiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName", true);
 
     const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
     // The install path names a file: no folder is listed, the name is searched as a folder.
@@ -204,8 +205,10 @@ void TestLeftoverCleaner::iconPathFindsItsMuiCacheValues()
                                           "C:\\Apps\\Tool\\tool.exe.FriendlyAppName",
                                           "C:\\Apps\\Tool\\tool.exe.ApplicationCompany"}));
     QVERIFY(m.exists("C:\\Apps\\Tool\\tool.exe"));
-    QVERIFY(m.hasMuiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName"));
-    QVERIFY(!m.hasMuiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName"));
+    // Found and deleted in the user's own classes, where the values are stored.
+    QVERIFY(m.hasMuiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName", true));
+    QVERIFY(!m.hasMuiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName", true));
+    QVERIFY(log().contains("Leftover MuiCache removed: HKEY_CURRENT_USER\\Software\\Classes\\Local Settings\\"));
 }
 
 void TestLeftoverCleaner::installPathWithoutBackslashSearchesNoAppData()
@@ -607,6 +610,9 @@ void TestLeftoverCleaner::stillInstalledProgramIsNotCleaned()
 
 void TestLeftoverCleaner::linksAreRemovedNeverFollowed()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("QFile::link makes shortcuts here, not links");
+#endif
     Machine m;
     const QString shared = "C:\\Shared";
     m.file(in(shared, "Data\\keep.txt"));
@@ -641,6 +647,42 @@ void TestLeftoverCleaner::linksAreRemovedNeverFollowed()
     QVERIFY(l.Found.isEmpty());
     QVERIFY(m.exists(in(shared, "Data\\keep.txt")));
     QVERIFY(log().contains("Leftover folder kept (install folder: "));
+}
+
+void TestLeftoverCleaner::otherDriveLettersReachNoProtectedPlace()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Linux drive letters");
+#endif
+    // Wine gives the whole file system a drive letter (Z:), and any letter may lead to the
+    // folder of another: an install path there must not reach drive C, its shared places, or
+    // the user's home folder.
+    Machine m;
+    const QString top = QFileInfo(m.root).path();
+    m.fake.folders.SetDrive('Y', top.toStdString());
+    m.fake.folders.SetDrive('Z', "/");
+    const QString home = top + "/home/ann";
+    QDir().mkpath(home + "/Documents");
+    QFile(home + "/Documents/d.txt").open(QIODevice::WriteOnly);
+    QFile(home + "/notes.txt").open(QIODevice::WriteOnly);
+    m.file("C:\\Program Files\\Other\\o.exe");
+    m.file("C:\\Data\\d.txt");
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home.toLocal8Bit());
+    const QString zHome = "Z:" + QString(home).replace('/', '\\');
+    for (const QString &location : {zHome, zHome + "\\Documents", QString("Y:\\drive_c"),
+                                    QString("Y:\\drive_c\\Program Files")}) {
+        m.entry("Zeta", "Zeta Program", "C:\\x\\u.exe", {{"InstallLocation", location.toLocal8Bit()}});
+        const InstalledProgram zeta = m.record("Zeta");
+        m.removeEntry("Zeta");
+        const CleanResult r = CLeftoverCleaner().CleanLeftovers(zeta);
+        QVERIFY2(r.Found.isEmpty() && r.Refused.size() == 1, qPrintable(location));
+    }
+    qputenv("HOME", savedHome);
+    QVERIFY(QFile::exists(home + "/Documents/d.txt"));
+    QVERIFY(QFile::exists(home + "/notes.txt"));
+    QVERIFY(m.exists("C:\\Program Files\\Other\\o.exe"));
+    QVERIFY(m.exists("C:\\Data\\d.txt"));
 }
 
 QTEST_GUILESS_MAIN(TestLeftoverCleaner)

@@ -17,16 +17,17 @@ CTestWinePrefix::~CTestWinePrefix()
 {
     if (!m_dir.isValid())
         return;
-    if (QFileInfo::exists(Path())) {
-        QProcess kill;
-        kill.setProcessEnvironment(Environment());
-        kill.start(QStringLiteral("wineserver"), {QStringLiteral("-k")});
-        kill.waitForFinished(30000);
-        QProcess wait;
-        wait.setProcessEnvironment(Environment());
-        wait.start(QStringLiteral("wineserver"), {QStringLiteral("-w")});
-        wait.waitForFinished(30000);
-    }
+    if (QFileInfo::exists(Path()))
+        StopServer();
+}
+
+void CTestWinePrefix::StopServer() const
+{
+    QProcess kill;
+    kill.setProcessEnvironment(Environment());
+    kill.start(QStringLiteral("wineserver"), {QStringLiteral("-k")});
+    kill.waitForFinished(30000);
+    WaitForServer();
 }
 
 QString CTestWinePrefix::Path() const
@@ -96,6 +97,8 @@ bool CTestWinePrefix::Create(QString *error)
         *error = QStringLiteral("Could not select the null graphics driver: ") + output;
         return false;
     }
+    // The desktop that booting started keeps the driver it found; start afresh with the new one.
+    StopServer();
     // Tests delete things from user folders: those must not lead into the real home folder.
     QDirIterator users(DriveC() + QStringLiteral("/users"), QDir::Dirs | QDir::NoDotAndDotDot);
     while (users.hasNext()) {

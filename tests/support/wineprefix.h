@@ -45,6 +45,8 @@ public:
     // Waits until the prefix's wineserver has ended and written the registry to its files.
     // Only useful while no Wine program (no host) runs in the prefix: it waits for all of them.
     bool WaitForServer() const;
+    // Ends every Wine process in the prefix and waits for its wineserver to end.
+    void StopServer() const;
 
     // Options for a Wine client (CWineHost, CWinePlatform) on this prefix.
     pw::CWineHost::Options HostOptions() const;

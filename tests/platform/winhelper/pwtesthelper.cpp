@@ -8,7 +8,7 @@
 //                          signalled: 1 the crash event, 2 the memory-crash event
 //   single                 takes the single-instance mutex with a minimised main window, runs
 //                          "second" and checks it: 0 when the second instance was refused and
-//                          the window restored
+//                          the window restored (4: no window, 5: "second" did not start)
 //   second                 exit code 1 when the single-instance check let it run, else 0
 #include "platform/desktopservices.h"
 #include "platform/win32/win32crashfilter.h"
@@ -147,7 +147,7 @@ int single()
     ShowWindow(window, SW_SHOWMINIMIZED);
     const HANDLE second = startSelf(L"second");
     if (!second)
-        return 4;
+        return 5;
     const DWORD allowed = waitPumping(second);
     CloseHandle(second);
     if (allowed != 0)
