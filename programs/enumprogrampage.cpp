@@ -389,10 +389,12 @@ QWidget *CEnumProgramPage::CreateNameCell(const InstalledProgram &program, int i
     texts->setSpacing(0);
     auto *name = new QLabel(QString::fromLocal8Bit(program.DisplayName), cell);
     name->setFont(m_nameFont);
+    name->setObjectName(QStringLiteral("ProgramName"));
     name->setPalette(m_whiteText);
     name->setAlignment(Qt::AlignBottom);
     auto *publisher = new QLabel(QString::fromLocal8Bit(program.Publisher), cell);
     publisher->setFont(m_smallFont);
+    publisher->setObjectName(QStringLiteral("ProgramPublisher"));
     publisher->setPalette(m_dimText);
     publisher->setAlignment(Qt::AlignTop);
     texts->addWidget(name);
@@ -436,6 +438,7 @@ void CEnumProgramPage::CreateStatusLabels(int index)
     layout->insertWidget(1, row.loading);
     row.status = new QLabel(tr("waiting"), cell);
     row.status->setFont(m_smallFont);
+    row.status->setObjectName(QStringLiteral("ProgramStatus"));
     row.status->setPalette(m_dimText);
     row.status->hide();
     layout->insertWidget(2, row.status);

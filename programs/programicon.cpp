@@ -53,10 +53,14 @@ QPixmap CProgramIconCache::load(const QByteArray &iconFile, int size)
     // file icon would only show the image type.
     if (info.isFile() && !QImageReader::imageFormat(path).isEmpty())
         icon = QIcon(path);
+#ifdef Q_OS_WIN
+    // Windows draws a program file's own icon; elsewhere the provider only knows the file
+    // type, and the product's installer image says more than a blank document would.
     if (icon.isNull()) {
         QFileIconProvider provider;
         icon = provider.icon(info);
     }
+#endif
     const QPixmap pixmap = icon.isNull() ? QPixmap() : icon.pixmap(size, size);
     return pixmap.isNull() ? defaultPixmap(size) : pixmap;
 }
