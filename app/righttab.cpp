@@ -1,6 +1,6 @@
 #include "app/righttab.h"
 
-#include "app/enumprogrampage.h"
+#include "programs/enumprogrampage.h"
 #include "app/msgids.h"
 
 #include <QIcon>

@@ -1,6 +1,6 @@
 // The main window: start-up scan behind the splash, failures that must not hang it, F1,
 // the blur overlay, the quit message and the refresh dialog.
-#include "app/enumprogrampage.h"
+#include "programs/enumprogrampage.h"
 #include "app/mainwin.h"
 #include "app/msgids.h"
 #include "app/processexit.h"

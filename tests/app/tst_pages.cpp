@@ -1,5 +1,5 @@
 // The page container: switching by message, rejected ids, keys that must not switch.
-#include "app/enumprogrampage.h"
+#include "programs/enumprogrampage.h"
 #include "app/msgids.h"
 #include "app/rightcontent.h"
 #include "app/rightcontentbase.h"

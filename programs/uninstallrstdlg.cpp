@@ -1,0 +1,107 @@
+#include "programs/uninstallrstdlg.h"
+
+#include "app/msgids.h"
+#include "app/uipublic.h"
+#include "app/widgethelpers.h"
+#include "inventory/programhelpers.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+CUninstallRstDlg::CUninstallRstDlg(QWidget *parent) : CBaseDialog(parent)
+{
+    SetNotifyCentor(CBPNotifyCentor::instance());
+    RegisterMsg(MSG_CLOSE_DLG);
+    setFixedSize(640, 427);
+    if (parent) {
+        const QRect over = parent->geometry();
+        move(over.x() + over.width() / 2 - width() / 2, over.y() + over.height() / 2 - height() / 2);
+    }
+}
+
+void CUninstallRstDlg::SetResult(int count, int page, int notUninstalled)
+{
+    m_count = count;
+    m_pageId = page;
+    m_notUninstalledCount = notUninstalled;
+}
+
+void CUninstallRstDlg::CreateLayout()
+{
+    if (m_result)
+        return; // built once
+
+    auto *outer = new QVBoxLayout;
+    outer->setContentsMargins(20, 33, 20, 0);
+    outer->setSpacing(20);
+    auto *column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto *width = new QLabel(this);
+    width->setFixedSize(600, 30);
+    column->addWidget(width, 0, Qt::AlignHCenter);
+    auto *image = new QLabel(this);
+    image->setPixmap(QPixmap(QStringLiteral("./Resources/Success.png")));
+    column->addWidget(image, 0, Qt::AlignHCenter);
+    column->addSpacing(14);
+    auto *title = new QLabel(tr("Uninstall Completed!"), this);
+    SetWidgetFont(title, 24);
+    SetWidgetTextColor(title, QColor(214, 214, 215));
+    column->addWidget(title, 0, Qt::AlignHCenter);
+    column->addSpacing(12);
+
+    const uint64_t freed = CUIPublic::GetInstance()->GetPendingUninstallSize();
+    QString text;
+    if (freed == 0) {
+        text = QStringLiteral("<font style = 'font-size:16px;color:rgba(255,255,255,153)'>Successfully uninstall </font>"
+                              "<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%1</font>"
+                              "<font style = 'font-size:16px;color:rgba(255,255,255,153)'> program(s).</font>")
+                   .arg(m_count);
+    } else {
+        text = QStringLiteral("<font style = 'font-size:16px;color:rgba(255,255,255,153)'>Successfully uninstall </font>"
+                              "<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%1</font>"
+                              "<font style = 'font-size:16px; color:rgba(255,255,255,153)'> program(s) and free up </font>"
+                              "<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%2</font>")
+                   .arg(m_count)
+                   .arg(FormatSize(freed));
+    }
+    m_result = new QLabel(text, this);
+    m_result->setTextFormat(Qt::RichText);
+    SetWidgetFont(m_result, 16);
+    SetWidgetTextColor(m_result, QColor(96, 96, 96));
+    column->addWidget(m_result, 0, Qt::AlignHCenter);
+
+    m_notUninstalled = new QLabel(this);
+    SetWidgetFont(m_notUninstalled, 16);
+    SetWidgetTextColor(m_notUninstalled, QColor(255, 176, 64));
+    if (m_notUninstalledCount > 0)
+        m_notUninstalled->setText(tr("%1 program(s) were not uninstalled.").arg(m_notUninstalledCount));
+    else
+        m_notUninstalled->hide();
+    column->addSpacing(8);
+    column->addWidget(m_notUninstalled, 0, Qt::AlignHCenter);
+
+    outer->addLayout(column);
+    outer->addStretch();
+    contentLayout->addLayout(outer);
+}
+
+int CUninstallRstDlg::ReceiveMsg(const __MsgData &msg)
+{
+    if (msg.id == MSG_CLOSE_DLG)
+        close();
+    return 0;
+}
+
+void CUninstallRstDlg::done(int result)
+{
+    CBaseDialog::done(result);
+    // Title bar, Escape, the window manager: every way out leaves through done().
+    if (!m_refreshSent) {
+        m_refreshSent = true;
+        const int page = m_pageId != 0 ? 1 : 0;
+        CBPNotifyCentor::instance()->Send(MSG_REFRESH_PAGE, 0, &page, sizeof page);
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The result of an uninstall run: how many programs were removed and the space freed, and how
+// many were not. However it is closed, it asks the programs page to re-read the list, which
+// also brings the page back from its disabled run state.
+#include "widgets/basedialog.h"
+
+class QLabel;
+
+class CUninstallRstDlg : public CBaseDialog {
+    Q_OBJECT
+public:
+    explicit CUninstallRstDlg(QWidget *parent = nullptr);
+
+    // `count` programs were removed, `notUninstalled` were not; `page` is the page to refresh.
+    void SetResult(int count, int page, int notUninstalled = 0);
+    void CreateLayout();
+
+    int ReceiveMsg(const __MsgData &msg) override;
+    void done(int result) override;
+
+    QLabel *resultLabel() const { return m_result; }
+    QLabel *notUninstalledLabel() const { return m_notUninstalled; }
+
+private:
+    int m_count = 0;
+    int m_pageId = 0;
+    int m_notUninstalledCount = 0;
+    bool m_refreshSent = false;
+    QLabel *m_result = nullptr;
+    QLabel *m_notUninstalled = nullptr;
+};
