@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include <future>
+
 using namespace fixture;
 
 namespace {
@@ -92,8 +94,10 @@ private slots:
     void autoRemove();
     void commandThatCannotStart();
     void cancelledUninstallerIsNotCleaned();
+    void uninstallerThatForgetsItsEntry();
     void ownUninstallerThatCannotStart();
     void pauseBetweenProgramsKeepsTheWindowLive();
+    void rowsComingIntoViewDuringARunAreLocked();
     void closingTheResultRefreshes_data();
     void closingTheResultRefreshes();
 };
@@ -335,6 +339,30 @@ void TestUninstallRun::cancelledUninstallerIsNotCleaned()
     QTRY_COMPARE(f.RowNames(), QStringList{"Bravo"});
 }
 
+void TestUninstallRun::uninstallerThatForgetsItsEntry()
+{
+    PageFixture f;
+    f.Build({{"Alpha", "A", "1", 100}});
+    // Removes its files, uninstaller included, and leaves its uninstall entry behind.
+    f.fake.processes.SetScript(PageFixture::Command("Alpha").toStdString(), {pw::IProcessRunner::Result{}, [&f] {
+                                   QFile::remove(f.native(PageFixture::InstallFolder("Alpha") + "\\app.exe"));
+                                   QFile::remove(f.native(PageFixture::InstallFolder("Alpha") + "\\uninst.exe"));
+                               }});
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.Row("Alpha").trash->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    // The program is gone; the deep clean takes the entry it forgot with the rest.
+    QCOMPARE(result.text, ResultText(1, 100 * 1024));
+    QCOMPARE(result.notUninstalled, QString());
+    QVERIFY(!f.IsRegistered("Alpha"));
+    QVERIFY(!f.exists(PageFixture::InstallFolder("Alpha") + QStringLiteral("\\user.cfg")));
+    QTRY_COMPARE(f.RowNames(), QStringList());
+}
+
 void TestUninstallRun::ownUninstallerThatCannotStart()
 {
     PageFixture f;
@@ -377,6 +405,37 @@ void TestUninstallRun::pauseBetweenProgramsKeepsTheWindowLive()
     QVERIFY(f.Row("Alpha").loading->isVisibleTo(f.host));
     QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
     QTRY_VERIFY(!f.page->isRefreshing() && f.page->tree()->topLevelItemCount() == 0);
+}
+
+void TestUninstallRun::rowsComingIntoViewDuringARunAreLocked()
+{
+    PageFixture f;
+    QList<Program> many;
+    for (int i = 0; i < 40; ++i)
+        many.append({"Program " + QByteArray::number(100 + i), "Vendor", "1", 10, i == 39});
+    f.Build(many);
+    // The uninstaller waits until the test lets it end.
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    f.fake.processes.SetScript(PageFixture::Command("Program 139").toStdString(),
+                               {pw::IProcessRunner::Result{}, [released] { released.wait(); }});
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed);
+    ReadResultNext(&f, &result);
+    f.Row("Program 139").trash->click();
+    QCOMPARE(f.Status("Program 139"), QStringLiteral("uninstallling"));
+
+    QVERIFY(!f.Row("Program 100").check);
+    f.page->tree()->scrollToBottom();
+    QTRY_VERIFY(f.Row("Program 100").check && f.Row("Program 100").check->isVisibleTo(f.host));
+    QVERIFY(!f.Row("Program 100").check->isEnabled());
+    QVERIFY(!f.Row("Program 100").trash->isVisibleTo(f.host));
+
+    release.set_value();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+    QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
+    QTRY_VERIFY(!f.page->isRefreshing() && f.Row("Program 100").check && f.Row("Program 100").check->isEnabled());
 }
 
 void TestUninstallRun::closingTheResultRefreshes_data()
