@@ -23,10 +23,13 @@ struct Result {
     bool pageButtonsDisabled = false;
 };
 
-// Answers the confirmation with OK (auto-remove as given) and records the listed names.
-void ConfirmNext(QStringList *listed, bool autoRemove = true)
+// Answers the confirmation with OK (auto-remove as given) and records the listed names and
+// the question.
+void ConfirmNext(QStringList *listed, bool autoRemove = true, QString *question = nullptr)
 {
-    OnNextModal<CReadyUninstallDlg>([listed, autoRemove](CReadyUninstallDlg *dialog) {
+    OnNextModal<CReadyUninstallDlg>([listed, autoRemove, question](CReadyUninstallDlg *dialog) {
+        if (question)
+            *question = dialog->questionLabel()->text();
         QTreeWidget *tree = dialog->listTree();
         for (int row = 0; row < tree->topLevelItemCount(); ++row) {
             QWidget *cell = tree->itemWidget(tree->topLevelItem(row), 1);
@@ -113,12 +116,15 @@ void TestUninstallRun::singleRunIgnoresTicks()
     MsgRecorder recorder{MSG_UNINSTALL_ONE_DONE, MSG_LIST_READY};
 
     QStringList listed;
+    QString question;
     Result result;
-    ConfirmNext(&listed);
+    ConfirmNext(&listed, true, &question);
     ReadResultNext(&f, &result);
     f.Row("Charlie").trash->click();
 
     QCOMPARE(listed, QStringList{"Charlie"});
+    QCOMPARE(question, QStringLiteral("Do you want to uninstall the selected 1 program(s)?"));
+    QCOMPARE(CUIPublic::GetInstance()->GetPendingUninstallSize(), uint64_t(300 * 1024));
     // Every row is locked for the run; only the chosen one waits.
     for (const char *name : {"Alpha", "Bravo", "Charlie"}) {
         QVERIFY(!f.Row(name).check->isEnabled());
@@ -161,9 +167,11 @@ void TestUninstallRun::batchRunsInTreeOrderWithOwnEntryLast()
     };
 
     QStringList listed;
-    ConfirmNext(&listed);
+    QString question;
+    ConfirmNext(&listed, true, &question);
     f.page->uninstallButton()->click();
     QCOMPARE(listed, (QStringList{"Charlie", "Alpha", "Vendrix Purgewell"}));
+    QCOMPARE(question, QStringLiteral("Do you want to uninstall the selected 3 program(s)?"));
     QCOMPARE(f.Status("Bravo"), QString());
     QCOMPARE(f.Status("Alpha"), QStringLiteral("waiting"));
 
