@@ -8,6 +8,7 @@
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/defaultplatform.h"
 #include "platform/platform.h"
+#include "widgets/commonmenu.h"
 #include "widgets/msgdlg.h"
 
 #include <QApplication>
@@ -29,13 +30,13 @@ void ApplyLookAndFeel(QApplication &app)
     QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
 }
 
-QString WrapText(const QString &text, int width)
+QString WrapText(const QString &text, const QFontMetrics &metrics, int maxWidth)
 {
     QStringList lines;
     for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
         QString line;
         for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            if (!line.isEmpty() && metrics.horizontalAdvance(line + QLatin1Char(' ') + word) > maxWidth) {
                 lines << line;
                 line.clear();
             }
@@ -49,7 +50,10 @@ QString WrapText(const QString &text, int width)
 int ShowStartupError(const QString &text)
 {
     LogInfo("Start-up failed: %s", text.toLocal8Bit().constData());
-    const QString wrapped = WrapText(text, 44);
+    // The text's room in the box: its width less the indent, the icon and the gaps around them.
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPixelSize(15);
+    const QString wrapped = WrapText(text, QFontMetrics(font), 434 - 40 - 48 - 20 - 24);
     const int lines = wrapped.count(QLatin1Char('\n')) + 1;
     CMSGDlg box(434, qMax(240, 160 + 20 * lines));
     box.SetContent(CMSGDlg::IconFailed, wrapped, CMSGDlg::ButtonsOk);
@@ -76,6 +80,7 @@ int RunOnPlatform(QApplication &app)
         return 0;
     }
 
+    CCommonMenu::Install(); // the main title bar's menu button opens the option menu
     auto *window = new CMainWin;
     QPointer<CMainWin> guard(window);
     if (desktop)

@@ -1,5 +1,6 @@
 #pragma once
 // Start-up, from an existing application object to the end of the event loop.
+#include <QFontMetrics>
 #include <QString>
 
 class QApplication;
@@ -19,6 +20,6 @@ int RunOnPlatform(QApplication &app);
 // The failure message box for an error that stops start-up; returns the exit code, 1.
 int ShowStartupError(const QString &text);
 
-// Breaks `text` into lines of at most `width` characters at blanks (the message box does
-// not wrap).
-QString WrapText(const QString &text, int width);
+// Breaks `text` at blanks into lines no wider than `maxWidth` pixels in `metrics` (the message
+// box does not wrap). A single word wider than that stays whole.
+QString WrapText(const QString &text, const QFontMetrics &metrics, int maxWidth);

@@ -34,11 +34,12 @@ void CUIPublic::OpenHelpLink()
 {
     QVariant value;
     ReadConfigValue(QStringLiteral("URL"), QStringLiteral("ID_LINK_HELP"), value, QStringLiteral("uiconfig"));
-    // UTF-8 rather than Latin-1: a link with characters outside Latin-1 still opens.
-    const std::string link = value.toString().toStdString();
+    // The desktop services take text in the local 8-bit encoding, which keeps more than
+    // Latin-1 would (UTF-8 on Linux).
+    const std::string link = value.toString().toLocal8Bit().toStdString();
     if (pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop) {
         desktop->OpenUrl(link);
         return;
     }
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(link), QUrl::TolerantMode));
+    QDesktopServices::openUrl(QUrl(QString::fromLocal8Bit(link.c_str()), QUrl::TolerantMode));
 }

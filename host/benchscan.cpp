@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ struct Scanner {
         out[0] = '\0';
         if (reg.QueryValue(key, name, &type, buffer, &size) != kErrorSuccess || size == 0 || size > 260)
             return false;
-        memcpy(out, buffer, size);
+        std::memcpy(out, buffer, size);
         out[259] = '\0';
         return true;
     }
@@ -36,7 +37,7 @@ struct Scanner {
         *out = 0;
         if (reg.QueryValue(key, name, &type, buffer, &size) != kErrorSuccess)
             return false;
-        memcpy(out, buffer, size == 4 ? 4 : 8);
+        std::memcpy(out, buffer, size == 4 ? 4 : 8);
         return true;
     }
 

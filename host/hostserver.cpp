@@ -91,43 +91,91 @@ DWORD WINAPI CHostServer::RunThread(void *parameter)
     return 0;
 }
 
-void CHostServer::AppendPrefetch(Writer &w, RegKey key, uint32_t what)
+bool CHostServer::AppendKeyContents(Writer &w, RegKey key, uint32_t maxSubKeys, bool values, bool subKeys,
+                                    bool *haveValues, bool *haveSubKeys)
 {
     CWin32Registry &reg = m_platform.registry;
-    uint32_t subKeys = 0, values = 0, maxData = 0;
-    if (what == 0 || reg.KeyCounts(key, &subKeys, &values, &maxData) != kErrorSuccess) {
-        w.U8(0);
-        w.U8(0);
-        return;
-    }
+    uint32_t keyCount = 0, valueCount = 0, maxData = 0;
+    *haveValues = *haveSubKeys = false;
+    if (reg.KeyCounts(key, &keyCount, &valueCount, &maxData) != kErrorSuccess)
+        return false;
 
     // Anything that changes under our feet is left to be read call by call.
-    bool haveValues = (what & kPrefetchValues) && values <= kPrefetchMaxValues && maxData <= kPrefetchMaxValueBytes;
+    bool valuesOk = values && valueCount <= kPrefetchMaxValues && maxData <= kPrefetchMaxValueBytes;
     Writer valuePart;
-    valuePart.U32(values);
-    for (uint32_t i = 0; haveValues && i < values; ++i) {
+    valuePart.U32(valueCount);
+    for (uint32_t i = 0; valuesOk && i < valueCount; ++i) {
         std::string name, data;
         uint32_t type = 0;
-        haveValues = reg.ValueAt(key, i, maxData, &name, &type, &data) == kErrorSuccess;
+        valuesOk = reg.ValueAt(key, i, maxData, &name, &type, &data) == kErrorSuccess;
         valuePart.Str(name);
         valuePart.U32(type);
         valuePart.Str(data);
     }
-    w.U8(haveValues ? 1 : 0);
-    if (haveValues)
-        w.Append(valuePart);
-
-    bool haveKeys = (what & kPrefetchSubKeys) && subKeys <= kPrefetchMaxSubKeys;
+    bool keysOk = subKeys && keyCount <= maxSubKeys;
     Writer keyPart;
-    keyPart.U32(subKeys);
-    for (uint32_t i = 0; haveKeys && i < subKeys; ++i) {
+    keyPart.U32(keyCount);
+    for (uint32_t i = 0; keysOk && i < keyCount; ++i) {
         std::string name;
-        haveKeys = reg.KeyNameAt(key, i, &name) == kErrorSuccess;
+        keysOk = reg.KeyNameAt(key, i, &name) == kErrorSuccess;
         keyPart.Str(name);
     }
-    w.U8(haveKeys ? 1 : 0);
-    if (haveKeys)
+    w.U8(valuesOk ? 1 : 0);
+    if (valuesOk)
+        w.Append(valuePart);
+    w.U8(keysOk ? 1 : 0);
+    if (keysOk)
         w.Append(keyPart);
+    *haveValues = valuesOk;
+    *haveSubKeys = keysOk;
+    return true;
+}
+
+void CHostServer::AppendPrefetch(Writer &w, RegKey key, uint32_t access, uint32_t what)
+{
+    bool haveValues = false, haveSubKeys = false;
+    if (what == 0
+        || !AppendKeyContents(w, key, kPrefetchMaxSubKeys, (what & kPrefetchValues) != 0,
+                              (what & (kPrefetchSubKeys | kPrefetchChildren)) != 0, &haveValues, &haveSubKeys)) {
+        w.U8(0);
+        w.U8(0);
+        w.U8(0);
+        return;
+    }
+    if (!(what & kPrefetchChildren) || !haveSubKeys) {
+        w.U8(0);
+        return;
+    }
+    // Every subkey's contents, as far as they fit.
+    CWin32Registry &reg = m_platform.registry;
+    const uint32_t view = access & (KEY_WOW64_32KEY | KEY_WOW64_64KEY);
+    Writer children;
+    uint32_t count = 0;
+    for (uint32_t i = 0; children.Data().size() < kPrefetchMaxChildBytes; ++i) {
+        std::string name;
+        if (reg.KeyNameAt(key, i, &name) != kErrorSuccess)
+            break;
+        ++count;
+        children.Str(name);
+        RegKey child = 0;
+        bool childValues = false, childKeys = false;
+        Writer contents;
+        const bool read = reg.OpenKey(key, name, KEY_READ | view, &child) == kErrorSuccess
+                          && AppendKeyContents(contents, child, kPrefetchMaxChildSubKeys, true, true, &childValues,
+                                               &childKeys)
+                          && childValues && childKeys;
+        if (child)
+            reg.CloseKey(child);
+        children.U8(read ? 1 : 0);
+        if (read)
+            children.Append(contents);
+    }
+    const bool whole = children.Data().size() < kPrefetchMaxChildBytes;
+    w.U8(whole ? 1 : 0);
+    if (whole) {
+        w.U32(count);
+        w.Append(children);
+    }
 }
 
 void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
@@ -146,7 +194,7 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
         const WinError r = reg.OpenKey(parent, path, access, &key);
         w.U32(uint32_t(r));
         w.U64(key);
-        AppendPrefetch(w, key, r == kErrorSuccess ? prefetch : 0);
+        AppendPrefetch(w, key, access, r == kErrorSuccess ? prefetch : 0);
         break;
     }
     case kCreateKey: {

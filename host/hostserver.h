@@ -26,7 +26,10 @@ private:
     bool ReadExactly(void *buffer, DWORD size);
     void Handle(uint32_t id, uint32_t op, hostproto::Reader &args);
     void Send(uint32_t id, const hostproto::Writer &results);
-    void AppendPrefetch(hostproto::Writer &w, RegKey key, uint32_t what);
+    void AppendPrefetch(hostproto::Writer &w, RegKey key, uint32_t access, uint32_t what);
+    // Values and subkey names; false when the key is larger than what is carried along.
+    bool AppendKeyContents(hostproto::Writer &w, RegKey key, uint32_t maxSubKeys, bool values, bool subKeys,
+                           bool *haveValues, bool *haveSubKeys);
 
     HANDLE m_input;
     HANDLE m_output;

@@ -19,7 +19,7 @@ constexpr uint32_t kNoReply = 0x80000000u;
 
 enum Op : uint32_t {
     kHello = 0,           // -> version, process id
-    kOpenKey = 1,         // parent, path, access, prefetch -> error, key, [values], [subkeys]
+    kOpenKey = 1,         // parent, path, access, prefetch -> error, key, [values], [subkeys], [children]
     kCreateKey = 2,       // parent, path, access -> error, key
     kCloseKey = 3,        // key -> error
     kEnumKey = 4,         // key, index -> error, name
@@ -39,10 +39,15 @@ enum Op : uint32_t {
 // What an OpenKey reply may carry along, so that the reads that follow need no round trip.
 constexpr uint32_t kPrefetchValues = 1;
 constexpr uint32_t kPrefetchSubKeys = 2;
+// Also the values and subkey names of every subkey (opened with KEY_READ in the same view):
+// for keys whose subkeys are read one after another, such as the uninstall keys.
+constexpr uint32_t kPrefetchChildren = 4;
 // Limits of what is carried along; a larger key is read call by call.
 constexpr uint32_t kPrefetchMaxValues = 256;
 constexpr uint32_t kPrefetchMaxValueBytes = 16384;
 constexpr uint32_t kPrefetchMaxSubKeys = 4096;
+constexpr uint32_t kPrefetchMaxChildSubKeys = 256;
+constexpr uint32_t kPrefetchMaxChildBytes = 8u << 20;
 
 class Writer {
 public:

@@ -247,9 +247,15 @@ void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &r
     if (installPath.isEmpty())
         return;
     pw::IRegistry &reg = *m_registry;
+    // HKEY_CLASSES_ROOT\Local Settings is the user's own Software\Classes\Local Settings; Wine
+    // keeps the values only there.
+    pw::RegRoot root = pw::RegRoot::CurrentUser;
     pw::RegKey cache = 0;
-    if (reg.OpenKey(pw::RootKey(pw::RegRoot::ClassesRoot), kMuiCacheKey, pw::kKeyRead, &cache) != pw::kErrorSuccess)
-        return;
+    if (reg.OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyRead, &cache) != pw::kErrorSuccess) {
+        root = pw::RegRoot::ClassesRoot;
+        if (reg.OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyRead, &cache) != pw::kErrorSuccess)
+            return;
+    }
     pw::RegKeyGuard guard(reg, cache);
     uint32_t count = 0;
     reg.QueryValueCount(cache, &count);
@@ -266,9 +272,14 @@ void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &r
         item.Text = QLatin1String(kMuiCacheText) + QLatin1Char('|') + value;
         item.Path = value;
         item.Kind = LeftoverMuiCache;
-        item.RegistryRoot = uint32_t(pw::RegRoot::ClassesRoot);
+        item.RegistryRoot = uint32_t(root);
         result.append(item);
     }
+}
+
+std::string MuiCacheKey(pw::RegRoot root)
+{
+    return root == pw::RegRoot::CurrentUser ? std::string("Software\\Classes\\") + kMuiCacheKey : std::string(kMuiCacheKey);
 }
 
 bool MuiCacheNamesPath(const QString &valueName, const QString &path)

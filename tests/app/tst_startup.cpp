@@ -8,10 +8,13 @@
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 #include "widgets/msgdlg.h"
+#include "widgets/windowtitle.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -77,6 +80,7 @@ private slots:
     void initTestCase();
     void secondInstanceShowsMessageAndExitsZero();
     void firstInstanceShowsWindowAndComesForward();
+    void menuButtonOpensOptionMenu();
     void startsWithoutStyleSheet();
     void installsStyleSheet();
     void startupErrorIsExplained();
@@ -141,6 +145,26 @@ void TestStartup::firstInstanceShowsWindowAndComesForward()
     QVERIFY(!platform.desktop.raiseHandler); // nothing left pointing at the destroyed window
 }
 
+void TestStartup::menuButtonOpensOptionMenu()
+{
+    pw::CFakePlatform platform;
+    int entries = -1;
+    ShownWatcher watcher([&] {
+        auto *window = qobject_cast<CMainWin *>(CUIPublic::GetInstance()->GetMainWindow());
+        QVERIFY(window);
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            entries = menu ? menu->actions().size() : -1;
+            QApplication::activePopupWidget()->close();
+        });
+        QTest::mouseClick(window->titleBar->menuButton(), Qt::LeftButton);
+        QCoreApplication::exit(0);
+    });
+    QCOMPARE(RunOnPlatform(*qApp), 0);
+    QCOMPARE(entries, 5);
+}
+
 void TestStartup::startsWithoutStyleSheet()
 {
     pw::CFakePlatform platform;
@@ -183,8 +207,11 @@ void TestStartup::startupErrorIsExplained()
     SeenBox seen;
     answerMessageBox(&seen);
     QCOMPARE(ShowStartupError(reason), 1);
-    QCOMPARE(seen.text, WrapText(reason, 44));
     QVERIFY(seen.text.contains(QLatin1Char('\n')));
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPixelSize(15);
+    for (const QString &line : seen.text.split(QLatin1Char('\n')))
+        QVERIFY2(QFontMetrics(font).horizontalAdvance(line) <= 434 - 40 - 48 - 20 - 24, qPrintable(line));
     QCOMPARE(QString(seen.text).replace(QLatin1Char('\n'), QLatin1Char(' ')), reason);
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
     QCOMPARE(seen.size.width(), 434);
@@ -192,8 +219,9 @@ void TestStartup::startupErrorIsExplained()
 
 void TestStartup::wrapText_data()
 {
+    // Widths in characters of a fixed-pitch font, so each row states where lines break.
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("chars");
     QTest::addColumn<QString>("expected");
     QTest::newRow("short") << "one two" << 10 << "one two";
     QTest::newRow("breaks at blanks") << "one two three four" << 9 << "one two\nthree\nfour";
@@ -205,9 +233,15 @@ void TestStartup::wrapText_data()
 void TestStartup::wrapText()
 {
     QFETCH(QString, text);
-    QFETCH(int, width);
+    QFETCH(int, chars);
     QFETCH(QString, expected);
-    QCOMPARE(WrapText(text, width), expected);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPixelSize(10);
+    const QFontMetrics metrics(mono);
+    if (!QFontInfo(mono).fixedPitch())
+        QSKIP("no fixed-pitch font here");
+    QCOMPARE(WrapText(text, metrics, metrics.horizontalAdvance(QString(chars, QLatin1Char('x')))), expected);
 }
 
 QTEST_MAIN(TestStartup)

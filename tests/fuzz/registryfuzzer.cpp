@@ -27,6 +27,7 @@
 #include "programs/weaknames.h"
 #include "programs/windowspath.h"
 
+#include <QSet>
 #include <QTextCodec>
 
 #include <cstdio>
@@ -64,6 +65,9 @@ const std::pair<int, const char *> kFolders[] = {
     {0x10, "C:\\users\\fuzz\\Desktop"},
     {0x02, "C:\\users\\fuzz\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs"},
 };
+
+// Entries repeat their paths: each is checked once per input (cleared for every input).
+QSet<QString> g_checkedPaths;
 
 // Stops the run with a message: libFuzzer keeps the input that got here.
 [[noreturn]] void fail(const char *what, const QString &detail = QString())
@@ -137,19 +141,20 @@ QStringList spellings(const QString &normalized)
     for (QChar &c : flipped)
         if (isAsciiLetter(c))
             c = c.isUpper() ? c.toLower() : c.toUpper();
+    flipped.replace(QLatin1Char('\\'), QLatin1Char('/'));
     QString doubled = normalized;
     doubled.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    QString slashes = normalized;
-    slashes.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QStringList out{flipped, doubled, slashes + QLatin1Char('/')};
     if (normalized.size() > 3)
-        out << normalized + QStringLiteral(". ") << normalized + QStringLiteral("\\");
-    return out;
+        doubled += QStringLiteral(". ");
+    return {flipped + QLatin1Char('/'), doubled};
 }
 
 // Invariants of the path rules for one path taken from the registry.
 void checkPath(const CProtectedPlaces &places, const COtherPrograms &others, const QString &path)
 {
+    if (g_checkedPaths.contains(path))
+        return;
+    g_checkedPaths.insert(path);
     const QString n = winpath::Normalize(path);
     if (n.isEmpty()) {
         if (!places.IsProtected(path))
@@ -293,7 +298,7 @@ void checkScan(pw::CFakePlatform &platform, const CProtectedPlaces &places, cons
 
 void checkProgram(pw::CFakePlatform &platform, CAppEnum &inventory, const CProtectedPlaces &places,
                   const InstalledProgramList &programs, const COtherPrograms &others, const InstalledProgram &p,
-                  int &scans)
+                  bool isUpdate, int &scans)
 {
     const QByteArray values[] = {
         field(p.DisplayIcon, "DisplayIcon"), field(p.InnoSetupIconGroup, "InnoSetupIconGroup"),
@@ -314,7 +319,8 @@ void checkProgram(pw::CFakePlatform &platform, CAppEnum &inventory, const CProte
     const QString folder = ProgramFolder(p);
     if (!folder.isEmpty()) {
         checkPath(places, others, folder);
-        if (!places.IsProtected(folder) && others.OwnerOfPath(folder).isEmpty())
+        // Updates are not counted as programs of their own.
+        if (!isUpdate && !places.IsProtected(folder) && others.OwnerOfPath(folder).isEmpty())
             fail("an installed program's folder is not its own:", folder);
     }
     LeftoverList leftovers;
@@ -343,6 +349,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    g_checkedPaths.clear();
     pw::CFakePlatform platform;
     // Below a device: no path under it can ever exist, whatever ".." it holds.
     platform.folders.SetDrive('C', "/dev/null/purgewell-fuzz/drive_c");
@@ -394,11 +401,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (kVerbose)
         std::fprintf(stderr, "programs:\n");
     for (const InstalledProgram &p : programs)
-        checkProgram(platform, inventory, places, programs, others, p, scans);
+        checkProgram(platform, inventory, places, programs, others, p, false, scans);
     if (kVerbose)
         std::fprintf(stderr, "updates:\n");
     for (const InstalledProgram &p : updates)
-        checkProgram(platform, inventory, places, programs, others, p, scans);
+        checkProgram(platform, inventory, places, programs, others, p, true, scans);
     for (const Query &q : queries) {
         runHelpers(places, others, q.installPath);
         checkLeftovers(inventory.FindRegistryLeftovers(q.record, q.installPath), q.record, q.installPath);

@@ -107,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinuxDesktop)
+QTEST_GUILESS_MAIN(TestLinuxDesktop)
 #include "tst_linuxdesktop.moc"

@@ -5,7 +5,10 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
+#include <vector>
 #include <memory>
 #include <set>
 
@@ -248,6 +251,100 @@ private slots:
         QCOMPARE(std::string(name), std::string("Sub"));
         reg.CloseKey(reader);
         reg.CloseKey(writer);
+    }
+
+    // An uninstall key brings its entries along; opening one for reading needs no host handle
+    // until it is written to or read past what came along, and then behaves as opened there.
+    void uninstallEntriesCameAlong()
+    {
+        IRegistry &reg = m_platform->registry;
+        const RegKey machine = RootKey(RegRoot::LocalMachine);
+        const std::string uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+        const std::string entryPath = uninstall + "\\PwLocal A";
+        const std::string accented = "Gr\xC3\xB6\xC3\x9F" "e"; // "Größe"
+        RegKey writer = 0, sub = 0;
+        QCOMPARE(reg.CreateKey(machine, entryPath, kKeyAllAccess | kKeyWow64_64Key, &writer), kErrorSuccess);
+        setText(reg, writer, "DisplayName", "A");
+        setText(reg, writer, accented.c_str(), "x");
+        QCOMPARE(reg.CreateKey(writer, "Sub", kKeyAllAccess, &sub), kErrorSuccess);
+        reg.CloseKey(sub);
+
+        RegKey list = 0, entry = 0, relative = 0, other = 0;
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &list), kErrorSuccess);
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &entry), kErrorSuccess);
+        QCOMPARE(readText(reg, entry, "DISPLAYNAME"), std::string("A"));
+        QCOMPARE(readText(reg, entry, "gr\xC3\xB6\xC3\x9F" "e"), std::string("x")); // Unicode names: asks the host
+        QCOMPARE(reg.OpenKey(list, "pwlocal a", kKeyRead, &relative), kErrorSuccess);
+        char name[16];
+        uint32_t length = sizeof name;
+        QCOMPARE(reg.EnumKey(relative, 0, name, &length), kErrorSuccess);
+        QCOMPARE(std::string(name), std::string("Sub"));
+        QCOMPARE(reg.OpenKey(machine, uninstall + "\\Nope", kKeyQueryValue | kKeyWow64_64Key, &other), kErrorFileNotFound);
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_32Key, &other), kErrorFileNotFound);
+
+        // Opened for reading only: writing is refused as on Windows.
+        const uint32_t one = 1;
+        QCOMPARE(reg.SetValue(entry, "X", kRegDword, reinterpret_cast<const uint8_t *>(&one), 4), kErrorAccessDenied);
+        // A change through another handle is seen by keys opened afterwards.
+        setText(reg, writer, "DisplayName", "B");
+        RegKey again = 0;
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &again), kErrorSuccess);
+        QCOMPARE(readText(reg, again, "DisplayName"), std::string("B"));
+        QCOMPARE(reg.CloseKey(again), kErrorSuccess);
+        uint32_t count = 0;
+        QCOMPARE(reg.QueryValueCount(again, &count), kErrorInvalidHandle);
+        // Also when the uninstall key itself is opened again right after it was closed.
+        QCOMPARE(reg.CloseKey(list), kErrorSuccess);
+        setText(reg, writer, "DisplayName", "C");
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &list), kErrorSuccess);
+        QCOMPARE(reg.OpenKey(list, "PwLocal A", kKeyQueryValue, &again), kErrorSuccess);
+        QCOMPARE(readText(reg, again, "DisplayName"), std::string("C"));
+        reg.CloseKey(again);
+
+        // After the host is replaced, its handles are dead, also those opened on this side only.
+        QCOMPARE(reg.OpenKey(machine, entryPath, kKeyQueryValue | kKeyWow64_64Key, &again), kErrorSuccess);
+        m_platform->host.KillHostForTest();
+        QCOMPARE(reg.OpenKey(machine, uninstall, kKeyRead | kKeyWow64_64Key, &other), kErrorSuccess);
+        QCOMPARE(reg.QueryValueCount(again, &count), kErrorInvalidHandle);
+        for (RegKey key : {again, other, relative, entry, list, writer})
+            reg.CloseKey(key);
+        QCOMPARE(reg.DeleteKeyEx(machine, entryPath + "\\Sub", kKeyWow64_64Key), kErrorSuccess);
+        QCOMPARE(reg.DeleteKeyEx(machine, entryPath, kKeyWow64_64Key), kErrorSuccess);
+    }
+
+    // Calls from several threads at once each get their own answers.
+    void concurrentCalls()
+    {
+        IRegistry &reg = m_platform->registry;
+        RegKey key = 0;
+        QCOMPARE(reg.CreateKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest\\Threads", kKeyAllAccess, &key),
+                 kErrorSuccess);
+        for (int t = 0; t < 4; ++t)
+            setText(reg, key, ("t" + std::to_string(t)).c_str(), std::string(size_t(10 + t), char('a' + t)));
+        reg.CloseKey(key);
+        std::atomic<int> wrong{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([&reg, &wrong, t] {
+                const std::string expected(size_t(10 + t), char('a' + t));
+                for (int i = 0; i < 100; ++i) {
+                    RegKey k = 0;
+                    // Write access: opened on the host every time, never from what came along.
+                    if (reg.OpenKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest\\Threads", kKeyAllAccess, &k)
+                        != kErrorSuccess) {
+                        ++wrong;
+                        continue;
+                    }
+                    WinError error = kErrorSuccess;
+                    if (readText(reg, k, ("t" + std::to_string(t)).c_str(), &error) != expected)
+                        ++wrong;
+                    reg.CloseKey(k);
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        QCOMPARE(wrong.load(), 0);
     }
 
 private:

@@ -97,6 +97,30 @@ private slots:
         QCOMPARE(r.exitCode, 0u); // 1: second instance let in, 3: window left minimised
     }
 
+    // A prefix that does not exist yet is made, as Wine makes one on first use.
+    void missingPrefixIsCreated()
+    {
+        QTemporaryDir dir;
+        CWineHost::Options options = m_prefix.HostOptions();
+        options.prefix = (dir.path() + QStringLiteral("/new prefix")).toStdString();
+        {
+            CWinePlatform fresh(options);
+            std::string error;
+            QVERIFY2(fresh.host.Start(&error), error.c_str());
+            QVERIFY(QFileInfo(dir.path() + QStringLiteral("/new prefix/drive_c/windows")).isDir());
+            RegKey key = 0;
+            QCOMPARE(fresh.registry.OpenKey(RootKey(RegRoot::LocalMachine), "Software\\Microsoft", kKeyRead, &key),
+                     kErrorSuccess);
+            fresh.registry.CloseKey(key);
+        }
+        QProcess stop;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("WINEPREFIX"), QString::fromStdString(options.prefix));
+        stop.setProcessEnvironment(env);
+        stop.start(QStringLiteral("wineserver"), {QStringLiteral("-k")});
+        QVERIFY(stop.waitForFinished(60000));
+    }
+
     void unusablePrefix_data()
     {
         QTest::addColumn<QString>("problem");

@@ -118,16 +118,19 @@ public:
     {
         return fake.registry.HasKey(root, view, kUninstall + subKey.toStdString());
     }
-    void muiCache(const QByteArray &valueName)
+    // A MuiCache name under HKEY_CLASSES_ROOT, or where Windows and Wine store it: in the
+    // user's own classes.
+    void muiCache(const QByteArray &valueName, bool perUser = false)
     {
-        fake.registry.SetString(pw::RegRoot::ClassesRoot, pw::CFakeRegistry::View64, kMuiCache,
-                                valueName.toStdString(), "x");
+        fake.registry.SetString(perUser ? pw::RegRoot::CurrentUser : pw::RegRoot::ClassesRoot,
+                                pw::CFakeRegistry::View64, muiCacheKey(perUser), valueName.toStdString(), "x");
     }
-    bool hasMuiCache(const QByteArray &valueName) const
+    bool hasMuiCache(const QByteArray &valueName, bool perUser = false) const
     {
-        return fake.registry.HasValue(pw::RegRoot::ClassesRoot, pw::CFakeRegistry::View64, kMuiCache,
-                                      valueName.toStdString());
+        return fake.registry.HasValue(perUser ? pw::RegRoot::CurrentUser : pw::RegRoot::ClassesRoot,
+                                      pw::CFakeRegistry::View64, muiCacheKey(perUser), valueName.toStdString());
     }
+    static std::string muiCacheKey(bool perUser) { return perUser ? "Software\\Classes\\" + kMuiCache : kMuiCache; }
 
     QTemporaryDir tmp;
     mutable pw::CFakePlatform fake;

@@ -195,9 +195,9 @@ void TestLeftoverCleaner::iconPathFindsItsMuiCacheValues()
     m.removeEntry("Tool");
     m.file("C:\\Apps\\Tool\\tool.exe");
     m.file(in(m.roaming, "tool.exe\\state.bin"));
-    m.muiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName");
-    m.muiCache("C:\\Apps\\Tool\\tool.exe.ApplicationCompany");
-    m.muiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName");
+    m.muiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName", true);
+    m.muiCache("C:\\Apps\\Tool\\tool.exe.ApplicationCompany", true);
+    m.muiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName", true);
 
     const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
     // The install path names a file: no folder is listed, the name is searched as a folder.
@@ -205,8 +205,10 @@ void TestLeftoverCleaner::iconPathFindsItsMuiCacheValues()
                                           "C:\\Apps\\Tool\\tool.exe.FriendlyAppName",
                                           "C:\\Apps\\Tool\\tool.exe.ApplicationCompany"}));
     QVERIFY(m.exists("C:\\Apps\\Tool\\tool.exe"));
-    QVERIFY(m.hasMuiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName"));
-    QVERIFY(!m.hasMuiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName"));
+    // Found and deleted in the user's own classes, where the values are stored.
+    QVERIFY(m.hasMuiCache("C:\\Apps\\Tool\\other.exe.FriendlyAppName", true));
+    QVERIFY(!m.hasMuiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName", true));
+    QVERIFY(log().contains("Leftover MuiCache removed: HKEY_CURRENT_USER\\Software\\Classes\\Local Settings\\"));
 }
 
 void TestLeftoverCleaner::installPathWithoutBackslashSearchesNoAppData()
