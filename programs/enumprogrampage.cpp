@@ -75,18 +75,6 @@ QWidget *MainWindow()
     return CUIPublic::GetInstance()->GetMainWindow();
 }
 
-// The animation images, each read from disk once.
-const QPixmap &LoadingFrame(int frame)
-{
-    static QVector<QPixmap> frames(kAnimationFrames);
-    static QVector<bool> loaded(kAnimationFrames, false);
-    if (!loaded[frame]) {
-        frames[frame] = QPixmap(QStringLiteral("./Resources/loading/loading_%1.png").arg(frame));
-        loaded[frame] = true;
-    }
-    return frames[frame];
-}
-
 } // namespace
 
 CEnumProgramPage::CEnumProgramPage(int pageId)
@@ -94,6 +82,7 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
 {
     setContentsMargins(24, 0, 24, 0);
     setSpacing(0);
+    m_loadingFrames.resize(kAnimationFrames);
     m_loadingFirstFrame = LoadingFrame(0);
     m_trashImages[0] = QPixmap(QStringLiteral("./Resources/icon_trash.png"));
     m_trashImages[1] = QPixmap(QStringLiteral("./Resources/icon_trash_hover.png"));
@@ -225,6 +214,15 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     CreateTree();
 }
 
+const QPixmap &CEnumProgramPage::LoadingFrame(int frame)
+{
+    // Each image is read from disk once, when the animation first needs it.
+    QPixmap &image = m_loadingFrames[frame];
+    if (image.isNull())
+        image = QPixmap(QStringLiteral("./Resources/loading/loading_%1.png").arg(frame));
+    return image;
+}
+
 QTreeWidget *CEnumProgramPage::tree() const
 {
     return m_tree;
@@ -259,7 +257,8 @@ int CEnumProgramPage::ReceiveMsg(const __MsgData &msg)
             QTimer::singleShot(0, this, &CEnumProgramPage::RefreshClicked);
         break;
     case MSG_LIST_READY:
-        if (pageOf() == PAGE_PROGRAMS) {
+        // Rows are never rebuilt under a running uninstall; its end refreshes them.
+        if (pageOf() == PAGE_PROGRAMS && !isUninstalling()) {
             InstalledProgramList programs = m_programs;
             {
                 std::lock_guard<std::mutex> lock(m_refreshInbox->mutex);
@@ -585,7 +584,7 @@ void CEnumProgramPage::TreeitemClicked(QTreeWidgetItem *item, int column)
 
 void CEnumProgramPage::RefreshClicked()
 {
-    if (m_refreshing)
+    if (m_refreshing || isUninstalling())
         return;
     m_refreshing = 1;
     m_summaryLabel->setText(QString());

@@ -130,6 +130,8 @@ private:
     std::shared_ptr<RefreshInbox> m_refreshInbox;
     QPointer<CRefreshDlg> m_refreshDlg;
     QPoint m_lastPress{-1, -1};
+    const QPixmap &LoadingFrame(int frame);
+    QVector<QPixmap> m_loadingFrames;
     QPixmap m_loadingFirstFrame;
     QPixmap m_trashImages[3];
     QFont m_nameFont;

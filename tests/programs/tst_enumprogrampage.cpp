@@ -109,6 +109,7 @@ private slots:
     void detailsTooltipTexts_data();
     void detailsTooltipTexts();
     void refresh();
+    void cellsFollowTheView();
 };
 
 void TestEnumProgramPage::emptyList()
@@ -422,6 +423,43 @@ void TestEnumProgramPage::refresh()
     QCOMPARE(f.RowNames(true), Sorted({"Alpha Editor", "bravo Player", "Charlie Tools", "echo Chat", "Foxtrot Maps"}, false));
     QCOMPARE(f.page->countLabel()->text(), QStringLiteral("(5)"));
     CUIPublic::GetInstance()->SetAppEnum(nullptr);
+}
+
+void TestEnumProgramPage::cellsFollowTheView()
+{
+    PageFixture f;
+    QList<Program> many;
+    for (int i = 0; i < 60; ++i)
+        many.append({"Program " + QByteArray::number(100 + i), "Vendor", "1", 10, false});
+    f.Build(many);
+    QTreeWidget *tree = f.page->tree();
+    const auto cellPlaced = [&](const QByteArray &name) {
+        const CEnumProgramPage::RowWidgets row = f.Row(name);
+        if (!row.check)
+            return false;
+        const QModelIndex index = tree->model()->index(tree->indexOfTopLevelItem(row.item), CEnumProgramPage::ColName);
+        QWidget *cell = tree->indexWidget(index);
+        return cell && cell->isVisibleTo(tree) && cell->geometry() == tree->visualRect(index);
+    };
+    // Descending by name: "Program 159" is on top, "Program 100" at the bottom, out of view.
+    QVERIFY(cellPlaced("Program 159"));
+    QVERIFY(!f.Row("Program 100").check);
+
+    tree->scrollToBottom();
+    QTRY_VERIFY(cellPlaced("Program 100"));
+    QVERIFY(!f.Row("Program 159").check->isVisibleTo(tree)); // made once, hidden out of view
+    QVERIFY(f.Row("Program 159").check);
+
+    // A row the search brings into view gets its cells; a ticked row keeps its box.
+    tree->scrollToTop();
+    f.Tick("Program 159");
+    f.page->searchEdit()->lineEdit()->setText(QStringLiteral("Program 13"));
+    QVERIFY(cellPlaced("Program 130"));
+    QVERIFY(!f.Row("Program 159").check->isVisibleTo(tree));
+    f.page->searchEdit()->lineEdit()->clear();
+    QVERIFY(cellPlaced("Program 159"));
+    QVERIFY(f.Row("Program 159").check->isChecked());
+    QCOMPARE(f.page->selectedCount(), 1);
 }
 
 QTEST_MAIN(TestEnumProgramPage)

@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include <future>
+
 using namespace fixture;
 
 namespace {
@@ -21,10 +23,13 @@ struct Result {
     bool pageButtonsDisabled = false;
 };
 
-// Answers the confirmation with OK (auto-remove as given) and records the listed names.
-void ConfirmNext(QStringList *listed, bool autoRemove = true)
+// Answers the confirmation with OK (auto-remove as given) and records the listed names and
+// the question.
+void ConfirmNext(QStringList *listed, bool autoRemove = true, QString *question = nullptr)
 {
-    OnNextModal<CReadyUninstallDlg>([listed, autoRemove](CReadyUninstallDlg *dialog) {
+    OnNextModal<CReadyUninstallDlg>([listed, autoRemove, question](CReadyUninstallDlg *dialog) {
+        if (question)
+            *question = dialog->questionLabel()->text();
         QTreeWidget *tree = dialog->listTree();
         for (int row = 0; row < tree->topLevelItemCount(); ++row) {
             QWidget *cell = tree->itemWidget(tree->topLevelItem(row), 1);
@@ -92,8 +97,10 @@ private slots:
     void autoRemove();
     void commandThatCannotStart();
     void cancelledUninstallerIsNotCleaned();
+    void uninstallerThatForgetsItsEntry();
     void ownUninstallerThatCannotStart();
     void pauseBetweenProgramsKeepsTheWindowLive();
+    void rowsComingIntoViewDuringARunAreLocked();
     void closingTheResultRefreshes_data();
     void closingTheResultRefreshes();
 };
@@ -109,12 +116,15 @@ void TestUninstallRun::singleRunIgnoresTicks()
     MsgRecorder recorder{MSG_UNINSTALL_ONE_DONE, MSG_LIST_READY};
 
     QStringList listed;
+    QString question;
     Result result;
-    ConfirmNext(&listed);
+    ConfirmNext(&listed, true, &question);
     ReadResultNext(&f, &result);
     f.Row("Charlie").trash->click();
 
     QCOMPARE(listed, QStringList{"Charlie"});
+    QCOMPARE(question, QStringLiteral("Do you want to uninstall the selected 1 program(s)?"));
+    QCOMPARE(CUIPublic::GetInstance()->GetPendingUninstallSize(), uint64_t(300 * 1024));
     // Every row is locked for the run; only the chosen one waits.
     for (const char *name : {"Alpha", "Bravo", "Charlie"}) {
         QVERIFY(!f.Row(name).check->isEnabled());
@@ -157,9 +167,11 @@ void TestUninstallRun::batchRunsInTreeOrderWithOwnEntryLast()
     };
 
     QStringList listed;
-    ConfirmNext(&listed);
+    QString question;
+    ConfirmNext(&listed, true, &question);
     f.page->uninstallButton()->click();
     QCOMPARE(listed, (QStringList{"Charlie", "Alpha", "Vendrix Purgewell"}));
+    QCOMPARE(question, QStringLiteral("Do you want to uninstall the selected 3 program(s)?"));
     QCOMPARE(f.Status("Bravo"), QString());
     QCOMPARE(f.Status("Alpha"), QStringLiteral("waiting"));
 
@@ -335,6 +347,30 @@ void TestUninstallRun::cancelledUninstallerIsNotCleaned()
     QTRY_COMPARE(f.RowNames(), QStringList{"Bravo"});
 }
 
+void TestUninstallRun::uninstallerThatForgetsItsEntry()
+{
+    PageFixture f;
+    f.Build({{"Alpha", "A", "1", 100}});
+    // Removes its files, uninstaller included, and leaves its uninstall entry behind.
+    f.fake.processes.SetScript(PageFixture::Command("Alpha").toStdString(), {pw::IProcessRunner::Result{}, [&f] {
+                                   QFile::remove(f.native(PageFixture::InstallFolder("Alpha") + "\\app.exe"));
+                                   QFile::remove(f.native(PageFixture::InstallFolder("Alpha") + "\\uninst.exe"));
+                               }});
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.Row("Alpha").trash->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    // The program is gone; the deep clean takes the entry it forgot with the rest.
+    QCOMPARE(result.text, ResultText(1, 100 * 1024));
+    QCOMPARE(result.notUninstalled, QString());
+    QVERIFY(!f.IsRegistered("Alpha"));
+    QVERIFY(!f.exists(PageFixture::InstallFolder("Alpha") + QStringLiteral("\\user.cfg")));
+    QTRY_COMPARE(f.RowNames(), QStringList());
+}
+
 void TestUninstallRun::ownUninstallerThatCannotStart()
 {
     PageFixture f;
@@ -377,6 +413,37 @@ void TestUninstallRun::pauseBetweenProgramsKeepsTheWindowLive()
     QVERIFY(f.Row("Alpha").loading->isVisibleTo(f.host));
     QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
     QTRY_VERIFY(!f.page->isRefreshing() && f.page->tree()->topLevelItemCount() == 0);
+}
+
+void TestUninstallRun::rowsComingIntoViewDuringARunAreLocked()
+{
+    PageFixture f;
+    QList<Program> many;
+    for (int i = 0; i < 40; ++i)
+        many.append({"Program " + QByteArray::number(100 + i), "Vendor", "1", 10, i == 39});
+    f.Build(many);
+    // The uninstaller waits until the test lets it end.
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    f.fake.processes.SetScript(PageFixture::Command("Program 139").toStdString(),
+                               {pw::IProcessRunner::Result{}, [released] { released.wait(); }});
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed);
+    ReadResultNext(&f, &result);
+    f.Row("Program 139").trash->click();
+    QCOMPARE(f.Status("Program 139"), QStringLiteral("uninstallling"));
+
+    QVERIFY(!f.Row("Program 100").check);
+    f.page->tree()->scrollToBottom();
+    QTRY_VERIFY(f.Row("Program 100").check && f.Row("Program 100").check->isVisibleTo(f.host));
+    QVERIFY(!f.Row("Program 100").check->isEnabled());
+    QVERIFY(!f.Row("Program 100").trash->isVisibleTo(f.host));
+
+    release.set_value();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+    QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
+    QTRY_VERIFY(!f.page->isRefreshing() && f.Row("Program 100").check && f.Row("Program 100").check->isEnabled());
 }
 
 void TestUninstallRun::closingTheResultRefreshes_data()
