@@ -52,9 +52,9 @@ class Seed:
             self.out += bytes([place]) + s(subkey) + s(name) + struct.pack("<I", type_) + s(data)
         return self
 
-    def muicache(self, name, value):
+    def muicache(self, name, value, per_user=False):
         data, type_ = encoded(value)
-        self.out += bytes([3]) + s(name) + struct.pack("<I", type_) + s(data)
+        self.out += bytes([9 if per_user else 3]) + s(name) + struct.pack("<I", type_) + s(data)
         return self
 
     def empty_key(self, place, subkey):
@@ -157,7 +157,7 @@ def per_user():
         "DisplayName": "Quillpad",
         "UninstallString": "C:\\Program Files\\Quillpad\\Uninstall Quillpad.exe",
         "InstallLocation": "C:\\Program Files\\Quillpad",
-    }).muicache("C:\\users\\fuzz\\AppData\\Local\\Programs\\quillpad\\Quillpad.exe.FriendlyAppName", "Quillpad")
+    }).muicache("C:\\users\\fuzz\\AppData\\Local\\Programs\\quillpad\\Quillpad.exe.FriendlyAppName", "Quillpad", True)
 
 
 def no_install_location():
@@ -309,7 +309,7 @@ def hostile_paths():
         "UninstallString": "C:\\Program Files\\uninstall.exe",
         "InstallLocation": "C:\\Program Files\\Resident",
     }).muicache("C:\\Program Files\\Resident Suite\\suite.exe.FriendlyAppName", "Resident Suite") \
-      .muicache("@C:\\Program Files\\Resident\\tool.exe.ApplicationCompany", "Resident")
+      .muicache("@C:\\Program Files\\Resident\\tool.exe.ApplicationCompany", "Resident", True)
     return seed
 
 

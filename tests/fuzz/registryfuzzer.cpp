@@ -10,7 +10,9 @@
 //   then records until the input ends, each starting with a tag byte (taken modulo 6):
 //   0, 1, 2  a value under the Uninstall key of HKLM 64-bit view, HKLM 32-bit view, HKCU:
 //            string subkey, string value name, u32 type, string data
-//   3        a MuiCache value: string value name, u32 type, string data
+//   3        a MuiCache value: string value name, u32 type, string data; under
+//            HKEY_CLASSES_ROOT, or when the tag byte divided by 6 is odd, where Windows and
+//            Wine keep it per user (below HKCU "Software\Classes")
 //   4        an empty key: u8 place (0..2 as above), string subkey
 //   5        an extra leftover query for a record of the fuzzer's making:
 //            u8 place, string subkey, string display name, string install path
@@ -42,7 +44,6 @@ namespace {
 const bool kVerbose = std::getenv("PURGEWELL_FUZZ_VERBOSE") != nullptr;
 
 const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 constexpr size_t kField = 260;
 // Whole scans re-read the registry; a few per input keep the fuzzer fast.
 constexpr int kScansPerInput = 4;
@@ -363,7 +364,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     pw::CFakeRegistry &reg = platform.registry;
     std::vector<Query> queries;
     while (!in.atEnd()) {
-        const uint8_t tag = in.byte() % 6;
+        const uint8_t byte = in.byte();
+        const uint8_t tag = byte % 6;
         if (tag <= 2) {
             const std::string subKey = in.string();
             const std::string name = in.string();
@@ -375,7 +377,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const std::string name = in.string();
             const uint32_t type = in.u32();
             const std::string bytes = in.string();
-            reg.SetRaw(pw::RegRoot::ClassesRoot, pw::CFakeRegistry::View64, kMuiCacheKey, name, type, bytes);
+            const bool perUser = (byte / 6) % 2;
+            reg.SetRaw(perUser ? pw::RegRoot::CurrentUser : pw::RegRoot::ClassesRoot, pw::CFakeRegistry::View64,
+                       MuiCacheKey(perUser ? pw::RegRoot::CurrentUser : pw::RegRoot::ClassesRoot), name, type, bytes);
         } else if (tag == 4) {
             const Place &place = kPlaces[in.byte() % 3];
             reg.AddKey(place.root, place.view, std::string(kUninstallKey) + "\\" + in.string());
