@@ -12,3 +12,15 @@ function(purgewell_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
   endif()
 endfunction()
+
+# Paths of the build machine as the test programs see them: in a Windows build cross-compiled on
+# Linux they run under Wine, whose drive Z: is /, so such a path is "${PURGEWELL_BUILD_DRIVE}/...";
+# purgewell_windows_path(<out> <path>) does the same for a variable.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(PURGEWELL_BUILD_DRIVE "Z:")
+else()
+  set(PURGEWELL_BUILD_DRIVE "")
+endif()
+function(purgewell_windows_path out path)
+  set(${out} "${PURGEWELL_BUILD_DRIVE}${path}" PARENT_SCOPE)
+endfunction()

@@ -1,7 +1,8 @@
-// Start-up as separate processes on a real Wine prefix: the list read from the prefix, a second
-// instance that explains itself and brings the first forward, a missing style sheet, and a
-// start-up that cannot reach Wine.
-#include "support/wineprefix.h"
+// Start-up as separate processes on a real machine (a Wine prefix in the Linux build): the list
+// read from its registry, a second instance that explains itself and brings the first forward
+// (through the named mutex and the "Vendrix_SKUI" window in the Windows build), a missing style
+// sheet, and, in the Linux build, a start-up that cannot reach Wine.
+#include "support/testmachine.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -67,12 +68,14 @@ private slots:
     void initTestCase();
     void secondInstanceRaisesFirstAndLeaves();
     void startsWithoutStyleSheetOrImages();
+#ifndef Q_OS_WIN
     void missingWineIsExplained();
+#endif
 
 private:
-    QProcessEnvironment environment() const;
+    QProcessEnvironment environment();
 
-    CTestWinePrefix m_prefix;
+    CTestMachine m_machine;
     QTemporaryDir m_runtime;
 };
 
@@ -80,14 +83,20 @@ void TestStartupProcess::initTestCase()
 {
     QVERIFY(m_runtime.isValid());
     QString error;
-    QVERIFY2(m_prefix.Create(&error), qPrintable(error));
-    QVERIFY2(m_prefix.InstallSilently(QStringLiteral(SAMPLE_INSTALLER), &error), qPrintable(error));
-    QVERIFY(m_prefix.WaitForServer());
+    QVERIFY2(m_machine.Create(&error), qPrintable(error));
+    QVERIFY2(m_machine.InstallSilently(QStringLiteral(SAMPLE_INSTALLER), &error), qPrintable(error));
+#ifndef Q_OS_WIN
+    QVERIFY(m_machine.Prefix().WaitForServer());
+#endif
 }
 
-QProcessEnvironment TestStartupProcess::environment() const
+QProcessEnvironment TestStartupProcess::environment()
 {
-    QProcessEnvironment env = m_prefix.Environment();
+#ifdef Q_OS_WIN
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+#else
+    QProcessEnvironment env = m_machine.Prefix().Environment();
+#endif
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The instance lock and the log of these runs, apart from any real ones.
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
@@ -120,6 +129,7 @@ void TestStartupProcess::startsWithoutStyleSheetOrImages()
     QCOMPARE(probe.exitCode(), 0);
 }
 
+#ifndef Q_OS_WIN
 void TestStartupProcess::missingWineIsExplained()
 {
     QTemporaryDir noTools;
@@ -133,6 +143,7 @@ void TestStartupProcess::missingWineIsExplained()
     QCOMPARE(probe.exitCode(), 1);
     QVERIFY(!probe.output().contains(QStringLiteral("shown: ")));
 }
+#endif
 
 QTEST_GUILESS_MAIN(TestStartupProcess)
 #include "tst_startupprocess.moc"

@@ -22,8 +22,9 @@ private:
 void TestShareLog::init()
 {
     m_path = m_dir.filePath(QStringLiteral("sub/purgewell.log"));
-    QFile::remove(m_path);
+    // Closes the file the previous test wrote first: Windows deletes no open file.
     sharelog::SetLogFilePath(m_path);
+    QFile::remove(m_path);
 }
 
 void TestShareLog::timedLineFormat()

@@ -1,9 +1,8 @@
-// The inventory scan over the registry of a real prefix into which real NSIS installers were
+// The inventory scan over the real registry of a machine on which real NSIS installers were
 // installed: machine-wide in both views and per user.
 #include "inventory/appenum.h"
 #include "platform/defaultplatform.h"
-#include "platform/wine/wineplatform.h"
-#include "support/wineprefix.h"
+#include "support/testmachine.h"
 
 #include <QtTest>
 
@@ -31,16 +30,15 @@ private slots:
     void initTestCase()
     {
         QString error;
-        QVERIFY2(m_prefix.Create(&error), qPrintable(error));
+        QVERIFY2(m_machine.Create(&error), qPrintable(error));
         for (const char *installer : {SAMPLE_INSTALLER, SAMPLE32_INSTALLER, SAMPLEUSER_INSTALLER})
-            QVERIFY2(m_prefix.InstallSilently(QString::fromLocal8Bit(installer), &error), qPrintable(error));
-        m_platform = std::make_unique<CWinePlatform>(m_prefix.HostOptions());
-        CAppEnum inventory(&m_platform->registry, &m_platform->system);
+            QVERIFY2(m_machine.InstallSilently(QString::fromLocal8Bit(installer), &error), qPrintable(error));
+        m_platform = m_machine.Backend();
+        CAppEnum inventory(m_platform.registry, m_platform.system);
         QVERIFY(inventory.Is64BitSystem());
         inventory.EnumPrograms();
         m_programs = inventory.GetPrograms();
     }
-    void cleanupTestCase() { m_platform.reset(); }
 
     void listsInstalledPrograms_data()
     {
@@ -86,12 +84,12 @@ private slots:
         QCOMPARE(p.RegistryView, view);
         QCOMPARE(QString::fromLocal8Bit(p.SubKeyName), name);
         // The entry points at files that are really there.
-        const QString native = QString::fromStdString(m_platform->folders.ToNativePath(p.InstallLocation));
+        const QString native = QString::fromStdString(m_platform.folders->ToNativePath(p.InstallLocation));
         QVERIFY2(QFileInfo::exists(native + QStringLiteral("/uninstall.exe")), qPrintable(native));
     }
 
-    // Without arguments the inventory uses the backend chosen at start-up: this prefix, named
-    // by WINEPREFIX.
+    // Without arguments the inventory uses the backend chosen at start-up: this machine (in the
+    // Linux build the prefix named by WINEPREFIX).
     void defaultPlatform()
     {
         std::string error;
@@ -103,8 +101,8 @@ private slots:
     }
 
 private:
-    CTestWinePrefix m_prefix;
-    std::unique_ptr<CWinePlatform> m_platform;
+    CTestMachine m_machine;
+    Platform m_platform;
     InstalledProgramList m_programs;
 };
 

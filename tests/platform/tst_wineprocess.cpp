@@ -1,8 +1,7 @@
-// Starting and waiting for programs inside a real Wine prefix, and the host's own life: a wait
-// lasts until every process of the uninstaller has ended, does not hold up other calls, and a
+// Starting and waiting for real programs: a wait lasts until every process of the uninstaller
+// has ended and does not hold up other calls; in the Linux build also the host's own life: a
 // host that dies is replaced.
-#include "platform/wine/wineplatform.h"
-#include "support/wineprefix.h"
+#include "support/testmachine.h"
 
 #include <QtTest>
 
@@ -31,14 +30,13 @@ private slots:
     void initTestCase()
     {
         QString error;
-        QVERIFY2(m_prefix.Create(&error), qPrintable(error));
-        QVERIFY(QDir().mkpath(m_prefix.DrivePath(QStringLiteral("pwtest"))));
-        QVERIFY(QFile::copy(CTestWinePrefix::WindowsHelperDir() + QStringLiteral("/pwtesthelper.exe"),
-                            m_prefix.DrivePath(QStringLiteral("pwtest/pwtesthelper.exe"))));
-        QVERIFY2(m_prefix.InstallSilently(QStringLiteral(SAMPLE_INSTALLER), &error), qPrintable(error));
-        m_platform = std::make_unique<CWinePlatform>(m_prefix.HostOptions());
+        QVERIFY2(m_machine.Create(&error), qPrintable(error));
+        QVERIFY(QDir().mkpath(m_machine.DrivePath(QStringLiteral("pwtest"))));
+        QVERIFY(QFile::copy(CTestMachine::WindowsHelperDir() + QStringLiteral("/pwtesthelper.exe"),
+                            m_machine.DrivePath(QStringLiteral("pwtest/pwtesthelper.exe"))));
+        QVERIFY2(m_machine.InstallSilently(QStringLiteral(SAMPLE_INSTALLER), &error), qPrintable(error));
+        m_platform = m_machine.Backend();
     }
-    void cleanupTestCase() { m_platform.reset(); }
 
     void missingProgram_data()
     {
@@ -49,7 +47,7 @@ private slots:
     void missingProgram()
     {
         QFETCH(bool, wait);
-        const IProcessRunner::Result r = m_platform->processes.Run("\"C:\\nowhere\\missing.exe\" /S", 0, wait);
+        const IProcessRunner::Result r = m_platform.processes->Run("\"C:\\nowhere\\missing.exe\" /S", 0, wait);
         QCOMPARE(r.startError, kErrorFileNotFound);
     }
 
@@ -63,7 +61,7 @@ private slots:
     void exitCodeComesBack()
     {
         QFETCH(int, code);
-        const IProcessRunner::Result r = m_platform->processes.Run(helper("exit " + std::to_string(code)), 0, true);
+        const IProcessRunner::Result r = m_platform.processes->Run(helper("exit " + std::to_string(code)), 0, true);
         QCOMPARE(r.startError, kErrorSuccess);
         QCOMPARE(r.exitCode, uint32_t(code));
     }
@@ -72,9 +70,9 @@ private slots:
     // second has finished, and the first one's exit code is kept.
     void waitCoversHandOff()
     {
-        const QString marker = m_prefix.DrivePath(QStringLiteral("pwtest/late.txt"));
+        const QString marker = m_machine.DrivePath(QStringLiteral("pwtest/late.txt"));
         const IProcessRunner::Result r =
-            m_platform->processes.Run(helper("handoff C:\\pwtest\\late.txt 7"), kCreateNoWindow, true);
+            m_platform.processes->Run(helper("handoff C:\\pwtest\\late.txt 7"), kCreateNoWindow, true);
         QCOMPARE(r.startError, kErrorSuccess);
         QCOMPARE(r.exitCode, 7u);
         QVERIFY(QFileInfo::exists(marker));
@@ -83,7 +81,7 @@ private slots:
     // A real NSIS uninstaller, which copies itself away and runs the copy.
     void nsisUninstallerIsWaitedFor()
     {
-        IRegistry &reg = m_platform->registry;
+        IRegistry &reg = *m_platform.registry;
         RegKey entry = 0;
         QCOMPARE(reg.OpenKey(RootKey(RegRoot::LocalMachine), kUninstallKey, kKeyRead | kKeyWow64_64Key, &entry),
                  kErrorSuccess);
@@ -92,10 +90,10 @@ private slots:
         QCOMPARE(reg.QueryValue(entry, "QuietUninstallString", &type, reinterpret_cast<uint8_t *>(command), &size),
                  kErrorSuccess);
         reg.CloseKey(entry);
-        const QString folder = m_prefix.DrivePath(QStringLiteral("Program Files/Norford Test Software/Purgewell Sample"));
+        const QString folder = m_machine.DrivePath(QStringLiteral("Program Files/Norford Test Software/Purgewell Sample"));
         QVERIFY(QFileInfo::exists(folder + QStringLiteral("/readme.txt")));
 
-        const IProcessRunner::Result r = m_platform->processes.Run(command, 0, true);
+        const IProcessRunner::Result r = m_platform.processes->Run(command, 0, true);
         QCOMPARE(r.startError, kErrorSuccess);
         QCOMPARE(r.exitCode, 0u);
         QVERIFY2(!QFileInfo::exists(folder), "the wait ended before the uninstaller's copy had finished");
@@ -108,13 +106,13 @@ private slots:
         std::atomic<bool> ended{false};
         IProcessRunner::Result result;
         std::thread waiting([&] {
-            result = m_platform->processes.Run(helper("waitreg"), 0, true);
+            result = m_platform.processes->Run(helper("waitreg"), 0, true);
             ended = true;
         });
         // The helper ends only once this value exists, so the registry must be usable meanwhile.
         std::atomic<bool> written{false};
         std::thread writer([&] {
-            IRegistry &reg = m_platform->registry;
+            IRegistry &reg = *m_platform.registry;
             RegKey key = 0;
             reg.CreateKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest", kKeyAllAccess, &key);
             const uint32_t one = 1;
@@ -129,23 +127,24 @@ private slots:
         QCOMPARE(result.startError, kErrorSuccess);
         QCOMPARE(result.exitCode, 0u);
         RegKey key = 0;
-        m_platform->registry.OpenKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest", kKeyAllAccess, &key);
-        m_platform->registry.DeleteValue(key, "Go");
-        m_platform->registry.CloseKey(key);
+        m_platform.registry->OpenKey(RootKey(RegRoot::CurrentUser), "Software\\PurgewellTest", kKeyAllAccess, &key);
+        m_platform.registry->DeleteValue(key, "Go");
+        m_platform.registry->CloseKey(key);
     }
 
+#ifndef Q_OS_WIN
     void deadHostIsRestarted()
     {
-        IRegistry &reg = m_platform->registry;
+        IRegistry &reg = *m_platform.registry;
         RegKey before = 0;
         QCOMPARE(reg.OpenKey(RootKey(RegRoot::LocalMachine), "Software", kKeyRead, &before), kErrorSuccess);
-        const int first = m_platform->host.HostProcessId();
+        const int first = m_machine.Wine().host.HostProcessId();
         QVERIFY(first > 0);
-        m_platform->host.KillHostForTest();
+        m_machine.Wine().host.KillHostForTest();
 
         RegKey after = 0;
         QCOMPARE(reg.OpenKey(RootKey(RegRoot::LocalMachine), "Software", kKeyRead, &after), kErrorSuccess);
-        const int second = m_platform->host.HostProcessId();
+        const int second = m_machine.Wine().host.HostProcessId();
         QVERIFY(second > 0);
         QVERIFY(second != first);
         uint32_t count = 0;
@@ -160,21 +159,22 @@ private slots:
         std::atomic<bool> ended{false};
         IProcessRunner::Result result;
         std::thread waiting([&] {
-            result = m_platform->processes.Run(helper("waitreg"), 0, true);
+            result = m_platform.processes->Run(helper("waitreg"), 0, true);
             ended = true;
         });
-        QTRY_VERIFY_WITH_TIMEOUT(m_platform->host.HostProcessId() > 0, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_machine.Wine().host.HostProcessId() > 0, 60000);
         QTest::qWait(500); // let the request reach the host; either way the wait must end
-        m_platform->host.KillHostForTest();
+        m_machine.Wine().host.KillHostForTest();
         QTRY_VERIFY_WITH_TIMEOUT(ended, 60000);
         waiting.join();
         QCOMPARE(result.startError, kErrorBackendUnavailable);
-        QVERIFY(!m_platform->host.LastError().empty());
+        QVERIFY(!m_machine.Wine().host.LastError().empty());
     }
+#endif
 
 private:
-    CTestWinePrefix m_prefix;
-    std::unique_ptr<CWinePlatform> m_platform;
+    CTestMachine m_machine;
+    Platform m_platform;
 };
 
 QTEST_GUILESS_MAIN(TestWineProcess)

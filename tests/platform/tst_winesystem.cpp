@@ -1,13 +1,14 @@
 // Special folders, system facts, the crash filter and the single-instance mutex of the Win32
-// backend inside a real Wine prefix, and the errors of a prefix that cannot be used.
-#include "platform/wine/wineplatform.h"
-#include "support/wineprefix.h"
+// backend on a real machine; in the Linux build also the errors of a prefix that cannot be used.
+#include "support/testmachine.h"
 
 #include <QtTest>
 
 #include <memory>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 using namespace pw;
 
@@ -18,10 +19,9 @@ private slots:
     void initTestCase()
     {
         QString error;
-        QVERIFY2(m_prefix.Create(&error), qPrintable(error));
-        m_platform = std::make_unique<CWinePlatform>(m_prefix.HostOptions());
+        QVERIFY2(m_machine.Create(&error), qPrintable(error));
+        m_platform = m_machine.Backend();
     }
-    void cleanupTestCase() { m_platform.reset(); }
 
     void specialFolders_data()
     {
@@ -36,26 +36,29 @@ private slots:
         QFETCH(int, csidl);
         QFETCH(QString, ending);
         std::string windows;
-        QCOMPARE(m_platform->folders.SpecialFolder(csidl, &windows), kErrorSuccess);
+        QCOMPARE(m_platform.folders->SpecialFolder(csidl, &windows), kErrorSuccess);
         const QString path = QString::fromStdString(windows);
         QVERIFY2(path.startsWith(QLatin1String("C:\\")) && path.endsWith(ending), qPrintable(path));
-        const QString native = QString::fromStdString(m_platform->folders.ToNativePath(windows));
-        QVERIFY2(native.startsWith(m_prefix.DriveC() + QLatin1Char('/')), qPrintable(native));
+        const QString native = QString::fromStdString(m_platform.folders->ToNativePath(windows));
+        QVERIFY2(QDir::fromNativeSeparators(native).startsWith(m_machine.DriveC() + QLatin1Char('/')), qPrintable(native));
         QVERIFY2(QFileInfo(native).isDir(), qPrintable(native));
-        QCOMPARE(QString::fromStdString(m_platform->folders.ToWindowsPath(native.toStdString())), path);
+        QCOMPARE(QString::fromStdString(m_platform.folders->ToWindowsPath(native.toStdString())), path);
     }
 
+#ifndef Q_OS_WIN
+    // A prefix's drive is a Linux folder whose names have one case of their own.
     void nativePathsIgnoreCase()
     {
-        const std::string native = m_platform->folders.ToNativePath("c:\\PROGRAM FILES\\common files\\");
-        QCOMPARE(QString::fromStdString(native), m_prefix.DrivePath(QStringLiteral("Program Files/Common Files/")));
+        const std::string native = m_platform.folders->ToNativePath("c:\\PROGRAM FILES\\common files\\");
+        QCOMPARE(QString::fromStdString(native), m_machine.DrivePath(QStringLiteral("Program Files/Common Files/")));
         QVERIFY(QFileInfo(QString::fromStdString(native)).isDir());
     }
+#endif
 
     void systemInfo()
     {
-        QCOMPARE(m_platform->system.NativeArchitecture(), kArchitectureAmd64);
-        QVERIFY(m_platform->system.Kernel32Version() > 0x0009FFFFu); // Windows 10 or later
+        QCOMPARE(m_platform.system->NativeArchitecture(), kArchitectureAmd64);
+        QVERIFY(m_platform.system->Kernel32Version() > 0x0009FFFFu); // Windows 10 or later
     }
 
     void crashFilter_data()
@@ -71,15 +74,15 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(uint32_t, events);
         const QString folder = QStringLiteral("crash-") + kind;
-        QVERIFY(QDir().mkpath(m_prefix.DrivePath(folder)));
-        QVERIFY(QFile::copy(CTestWinePrefix::WindowsHelperDir() + QStringLiteral("/pwtesthelper.exe"),
-                            m_prefix.DrivePath(folder + QStringLiteral("/pwtesthelper.exe"))));
+        QVERIFY(QDir().mkpath(m_machine.DrivePath(folder)));
+        QVERIFY(QFile::copy(CTestMachine::WindowsHelperDir() + QStringLiteral("/pwtesthelper.exe"),
+                            m_machine.DrivePath(folder + QStringLiteral("/pwtesthelper.exe"))));
         const std::string command =
             ("\"C:\\" + folder + "\\pwtesthelper.exe\" watchcrash " + kind).toStdString();
-        const IProcessRunner::Result r = m_platform->processes.Run(command, 0, true);
+        const IProcessRunner::Result r = m_platform.processes->Run(command, 0, true);
         QCOMPARE(r.startError, kErrorSuccess);
         QCOMPARE(r.exitCode, events);
-        QFile dump(m_prefix.DrivePath(folder + QStringLiteral("/vdxskdump0.dmp")));
+        QFile dump(m_machine.DrivePath(folder + QStringLiteral("/vdxskdump0.dmp")));
         QVERIFY2(dump.open(QIODevice::ReadOnly), qPrintable(dump.fileName()));
         QCOMPARE(dump.read(4), QByteArray("MDMP"));
         QVERIFY(dump.size() > 1000);
@@ -89,19 +92,20 @@ private slots:
     // restores that window.
     void namedMutexRefusesSecondOwner()
     {
-        const QString target = m_prefix.DrivePath(QStringLiteral("single/pwtesthelper.exe"));
+        const QString target = m_machine.DrivePath(QStringLiteral("single/pwtesthelper.exe"));
         QVERIFY(QDir().mkpath(QFileInfo(target).path()));
-        QVERIFY(QFile::copy(CTestWinePrefix::WindowsHelperDir() + QStringLiteral("/pwtesthelper.exe"), target));
-        const IProcessRunner::Result r = m_platform->processes.Run("C:\\single\\pwtesthelper.exe single", 0, true);
+        QVERIFY(QFile::copy(CTestMachine::WindowsHelperDir() + QStringLiteral("/pwtesthelper.exe"), target));
+        const IProcessRunner::Result r = m_platform.processes->Run("C:\\single\\pwtesthelper.exe single", 0, true);
         QCOMPARE(r.startError, kErrorSuccess);
         QCOMPARE(r.exitCode, 0u); // 1: second instance let in, 3: window left minimised
     }
 
+#ifndef Q_OS_WIN
     // A prefix that does not exist yet is made, as Wine makes one on first use.
     void missingPrefixIsCreated()
     {
         QTemporaryDir dir;
-        CWineHost::Options options = m_prefix.HostOptions();
+        CWineHost::Options options = m_machine.Prefix().HostOptions();
         options.prefix = (dir.path() + QStringLiteral("/new prefix")).toStdString();
         {
             CWinePlatform fresh(options);
@@ -137,7 +141,7 @@ private slots:
         QFETCH(QString, problem);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        CWineHost::Options options = m_prefix.HostOptions();
+        CWineHost::Options options = m_machine.Prefix().HostOptions();
         options.prefix = (dir.path() + QStringLiteral("/prefix")).toStdString();
         if (problem == QLatin1String("file")) {
             QFile file(QString::fromStdString(options.prefix));
@@ -170,10 +174,11 @@ private slots:
             QFile::setPermissions(QString::fromStdString(options.prefix),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
+#endif
 
 private:
-    CTestWinePrefix m_prefix;
-    std::unique_ptr<CWinePlatform> m_platform;
+    CTestMachine m_machine;
+    Platform m_platform;
 };
 
 QTEST_GUILESS_MAIN(TestWineSystem)

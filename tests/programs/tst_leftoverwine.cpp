@@ -1,11 +1,10 @@
-// The leftover scan and removal in a real Wine prefix: a program installed by a real NSIS
+// The leftover scan and removal on a real machine: a program installed by a real NSIS
 // installer leaves files in all six places after its careless uninstaller ran; a sibling from
 // the same vendor, whose name contains the removed one's, stays installed and untouched.
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
-#include "platform/wine/wineplatform.h"
 #include "programs/leftovercleaner.h"
-#include "support/wineprefix.h"
+#include "support/testmachine.h"
 
 #include <QtTest>
 
@@ -33,18 +32,14 @@ private slots:
     {
         sharelog::SetLogFilePath(m_logDir.filePath(QStringLiteral("purgewell.log")));
         QString error;
-        QVERIFY2(m_prefix.Create(&error), qPrintable(error));
-        QVERIFY2(m_prefix.InstallSilently(QStringLiteral(NOTES_INSTALLER), &error), qPrintable(error));
-        QVERIFY2(m_prefix.InstallSilently(QStringLiteral(SYNC_INSTALLER), &error), qPrintable(error));
-        m_platform = std::make_unique<CWinePlatform>(m_prefix.HostOptions());
+        QVERIFY2(m_machine.Create(&error), qPrintable(error));
+        QVERIFY2(m_machine.InstallSilently(QStringLiteral(NOTES_INSTALLER), &error), qPrintable(error));
+        QVERIFY2(m_machine.InstallSilently(QStringLiteral(SYNC_INSTALLER), &error), qPrintable(error));
+        m_platform = m_machine.Backend();
         m_previous = CurrentPlatform();
-        SetCurrentPlatform(m_platform->AsPlatform());
+        SetCurrentPlatform(m_platform);
     }
-    void cleanupTestCase()
-    {
-        SetCurrentPlatform(m_previous);
-        m_platform.reset();
-    }
+    void cleanupTestCase() { SetCurrentPlatform(m_previous); }
 
     void uninstallThenCleanRemovesOnlyTheLeftovers()
     {
@@ -59,9 +54,9 @@ private slots:
         }
         QVERIFY(notes.SubKeyName[0] && sync.SubKeyName[0]);
 
-        const QString roaming = folderOf(m_platform->folders, kCsidlAppData);
-        const QString startMenu = folderOf(m_platform->folders, kCsidlCommonPrograms);
-        const QString desktop = folderOf(m_platform->folders, kCsidlCommonDesktop);
+        const QString roaming = folderOf(*m_platform.folders, kCsidlAppData);
+        const QString startMenu = folderOf(*m_platform.folders, kCsidlCommonPrograms);
+        const QString desktop = folderOf(*m_platform.folders, kCsidlCommonDesktop);
         QVERIFY(!roaming.isEmpty() && !startMenu.isEmpty() && !desktop.isEmpty());
         const QString programData = roaming.left(3) + QStringLiteral("ProgramData");
         auto placesOf = [&](const QString &name, const QString &installFolder) {
@@ -85,7 +80,7 @@ private slots:
         QVERIFY(hasMuiCache(syncMui));
 
         // The program's own uninstaller, waited for as the uninstall run does.
-        const IProcessRunner::Result run = m_platform->processes.Run(notes.UninstallString, 0, true);
+        const IProcessRunner::Result run = m_platform.processes->Run(notes.UninstallString, 0, true);
         QCOMPARE(run.startError, kErrorSuccess);
         QVERIFY(!exists(notesFolder + QStringLiteral("\\app.exe")));
         QVERIFY(hasEntry(QByteArray(notes.SubKeyName)));
@@ -148,34 +143,34 @@ private slots:
 private:
     bool exists(const QString &windowsPath)
     {
-        const QString native = QString::fromStdString(m_platform->folders.ToNativePath(windowsPath.toStdString()));
+        const QString native = QString::fromStdString(m_platform.folders->ToNativePath(windowsPath.toStdString()));
         return !native.isEmpty() && (QFileInfo::exists(native) || QFileInfo(native).isSymLink());
     }
     bool hasEntry(const QByteArray &subKey)
     {
         RegKey key = 0;
-        const WinError e = m_platform->registry.OpenKey(RootKey(RegRoot::LocalMachine),
-                                                        std::string(kUninstall) + subKey.toStdString(),
-                                                        kKeyRead | kKeyWow64_64Key, &key);
+        const WinError e = m_platform.registry->OpenKey(RootKey(RegRoot::LocalMachine),
+                                                       std::string(kUninstall) + subKey.toStdString(),
+                                                       kKeyRead | kKeyWow64_64Key, &key);
         if (e == kErrorSuccess)
-            m_platform->registry.CloseKey(key);
+            m_platform.registry->CloseKey(key);
         return e == kErrorSuccess;
     }
     bool hasMuiCache(const QByteArray &valueName)
     {
         RegKey key = 0;
-        if (m_platform->registry.OpenKey(RootKey(RegRoot::CurrentUser), MuiCacheKey(RegRoot::CurrentUser), kKeyRead,
-                                         &key) != kErrorSuccess)
+        if (m_platform.registry->OpenKey(RootKey(RegRoot::CurrentUser), MuiCacheKey(RegRoot::CurrentUser), kKeyRead,
+                                        &key) != kErrorSuccess)
             return false;
         uint32_t type = 0, size = 0;
-        const WinError e = m_platform->registry.QueryValue(key, valueName.constData(), &type, nullptr, &size);
-        m_platform->registry.CloseKey(key);
+        const WinError e = m_platform.registry->QueryValue(key, valueName.constData(), &type, nullptr, &size);
+        m_platform.registry->CloseKey(key);
         return e == kErrorSuccess;
     }
 
     QTemporaryDir m_logDir;
-    CTestWinePrefix m_prefix;
-    std::unique_ptr<CWinePlatform> m_platform;
+    CTestMachine m_machine;
+    Platform m_platform;
     Platform m_previous;
 };
 

@@ -1,11 +1,10 @@
-// The uninstall run end to end in a real Wine prefix: three programs installed by real NSIS
+// The uninstall run end to end on a real machine: three programs installed by real NSIS
 // installers from one vendor, two of them ticked and removed through the page with
 // "Automatically remove residual files" on; the third stays untouched.
 #include "pagefixture.h"
-#include "platform/wine/wineplatform.h"
 #include "programs/readyuninstalldlg.h"
 #include "programs/uninstallrstdlg.h"
-#include "support/wineprefix.h"
+#include "support/testmachine.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,8 +35,8 @@ private slots:
     void batchRemovesTheTickedPrograms();
 
 private:
-    CTestWinePrefix m_prefix;
-    std::unique_ptr<pw::CWinePlatform> m_platform;
+    CTestMachine m_machine;
+    pw::Platform m_platform;
     pw::Platform m_previous;
     QTemporaryDir m_logDir;
 };
@@ -45,30 +44,29 @@ private:
 void TestWineUninstallRun::initTestCase()
 {
     QString error;
-    QVERIFY2(m_prefix.Create(&error), qPrintable(error));
+    QVERIFY2(m_machine.Create(&error), qPrintable(error));
     for (const char *installer : {ALPHA_INSTALLER, BRAVO_INSTALLER, CHARLIE_INSTALLER})
-        QVERIFY2(m_prefix.InstallSilently(QString::fromLocal8Bit(installer), &error), qPrintable(error));
+        QVERIFY2(m_machine.InstallSilently(QString::fromLocal8Bit(installer), &error), qPrintable(error));
     // What the user made while using Alpha: its uninstaller leaves it behind.
-    QFile notes(m_prefix.DrivePath(kVendorFolder + QStringLiteral("Page Alpha/notes.txt")));
+    QFile notes(m_machine.DrivePath(kVendorFolder + QStringLiteral("Page Alpha/notes.txt")));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write("kept by the uninstaller, not by the deep clean");
     notes.close();
 
     sharelog::SetLogFilePath(m_logDir.filePath(QStringLiteral("log.txt")));
-    m_platform = std::make_unique<pw::CWinePlatform>(m_prefix.HostOptions());
+    m_platform = m_machine.Backend();
     m_previous = pw::CurrentPlatform();
-    pw::SetCurrentPlatform(m_platform->AsPlatform());
+    pw::SetCurrentPlatform(m_platform);
 }
 
 void TestWineUninstallRun::cleanupTestCase()
 {
     pw::SetCurrentPlatform(m_previous);
-    m_platform.reset();
 }
 
 void TestWineUninstallRun::batchRemovesTheTickedPrograms()
 {
-    CAppEnum inventory(&m_platform->registry, &m_platform->system);
+    CAppEnum inventory(m_platform.registry, m_platform.system);
     inventory.EnumPrograms();
     QVERIFY(ProgramNames(inventory.GetPrograms()).contains(QStringLiteral("Page Charlie")));
     CUIPublic *ui = CUIPublic::GetInstance();
@@ -127,7 +125,7 @@ void TestWineUninstallRun::batchRemovesTheTickedPrograms()
     QVERIFY2(!listed.contains(QStringLiteral("Page Alpha")) && !listed.contains(QStringLiteral("Page Bravo")),
              qPrintable(listed.join(", ")));
     QVERIFY(listed.contains(QStringLiteral("Page Charlie")));
-    CAppEnum after(&m_platform->registry, &m_platform->system);
+    CAppEnum after(m_platform.registry, m_platform.system);
     after.EnumPrograms();
     const QStringList registered = ProgramNames(after.GetPrograms());
     QVERIFY(!registered.contains(QStringLiteral("Page Alpha")));
@@ -137,12 +135,12 @@ void TestWineUninstallRun::batchRemovesTheTickedPrograms()
     // deep clean what the user made. (An install folder that held files directly may stay,
     // empty: the cleaner deletes those files one by one and not the folder.)
     for (const char *name : {"Page Alpha", "Page Bravo"}) {
-        const QString folder = m_prefix.DrivePath(kVendorFolder + QLatin1String(name));
+        const QString folder = m_machine.DrivePath(kVendorFolder + QLatin1String(name));
         const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         QVERIFY2(left.isEmpty(), qPrintable(folder + ": " + left.join(", ")));
     }
     for (const char *file : {"readme.txt", "settings.ini", "uninstall.exe"})
-        QVERIFY2(QFileInfo::exists(m_prefix.DrivePath(kVendorFolder + QStringLiteral("Page Charlie/") + file)), file);
+        QVERIFY2(QFileInfo::exists(m_machine.DrivePath(kVendorFolder + QStringLiteral("Page Charlie/") + file)), file);
 
     ui->SetMainWindow(nullptr);
     ui->SetAppEnum(nullptr);
