@@ -27,6 +27,10 @@ QString ReadStyleSheet(const QString &path)
 void ApplyLookAndFeel(QApplication &app)
 {
     app.setStyleSheet(ReadStyleSheet(QStringLiteral("./QSS/SK.qss")));
+    // Where Segoe UI is missing (Wine has none), a sans-serif of the same build rather than
+    // whatever the system substitutes, which under Wine is a serif.
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI"),
+                               {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
     QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
 }
 

@@ -34,26 +34,67 @@ find_program(PURGEWELL_OBJDUMP x86_64-w64-mingw32-objdump REQUIRED)
 set(PURGEWELL_WINDOWS_SYSTEM_DLLS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows CACHE PATH
     "A folder holding Windows' own DLLs (Wine's builtin ones): imports found there are not shipped")
 
-install(CODE "
-  set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-  set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-  set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${PURGEWELL_OBJDUMP}\")
-  file(GET_RUNTIME_DEPENDENCIES
-    EXECUTABLES \"$<TARGET_FILE:purgewell>\"
-    LIBRARIES ${_pw_plugin_files}
-    DIRECTORIES ${_pw_dll_dirs}
-    RESOLVED_DEPENDENCIES_VAR resolved
-    UNRESOLVED_DEPENDENCIES_VAR unresolved)
-  foreach(dll IN LISTS unresolved)
-    string(TOLOWER \${dll} lower)
-    if(NOT EXISTS \"${PURGEWELL_WINDOWS_SYSTEM_DLLS}/\${lower}\" AND NOT lower MATCHES \"^(api|ext)-ms-\")
-      message(FATAL_ERROR \"\${dll} is imported but found neither beside Qt and MinGW nor among Windows' own DLLs\")
+# The walk over the imports runs at install time, over the files as built.
+set(_pw_walk ${CMAKE_BINARY_DIR}/PurgewellWindowsImports.cmake)
+file(WRITE ${_pw_walk} [=[
+# Follows the imports of the program and its plugins (objdump -p lists them as "DLL Name:"),
+# recursively, and installs every DLL found in the given folders; names are compared without
+# case, as Windows does. An import found nowhere that is not one of Windows' own DLLs is an error.
+cmake_policy(SET CMP0057 NEW) # if(IN_LIST)
+function(_pw_imports file out)
+  execute_process(COMMAND "${PW_OBJDUMP}" -p "${file}" OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "objdump could not read ${file}")
+  endif()
+  string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
+  set(names)
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^DLL Name: " "" name "${line}")
+    string(STRIP "${name}" name)
+    list(APPEND names "${name}")
+  endforeach()
+  set(${out} ${names} PARENT_SCOPE)
+endfunction()
+
+set(index)
+foreach(dir IN LISTS PW_DLL_DIRS)
+  file(GLOB dlls "${dir}/*.dll")
+  foreach(dll IN LISTS dlls)
+    get_filename_component(name "${dll}" NAME)
+    string(TOLOWER "${name}" lower)
+    if(NOT DEFINED "found_${lower}")
+      set("found_${lower}" "${dll}")
     endif()
   endforeach()
-  foreach(dll IN LISTS resolved)
-    message(STATUS \"Shipping \${dll}\")
-    file(INSTALL \${dll} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+endforeach()
+
+set(queue ${PW_START})
+set(shipped)
+while(queue)
+  list(POP_FRONT queue file)
+  _pw_imports("${file}" names)
+  foreach(name IN LISTS names)
+    string(TOLOWER "${name}" lower)
+    if(lower IN_LIST shipped)
+      continue()
+    endif()
+    if(DEFINED "found_${lower}")
+      list(APPEND shipped "${lower}")
+      list(APPEND queue "${found_${lower}}")
+      message(STATUS "Shipping ${found_${lower}} (imported by ${file})")
+      file(INSTALL "${found_${lower}}" DESTINATION "${CMAKE_INSTALL_PREFIX}")
+    elseif(NOT EXISTS "${PW_SYSTEM_DLLS}/${lower}" AND NOT lower MATCHES "^(api|ext)-ms-")
+      message(FATAL_ERROR "${file} imports ${name}, found neither beside Qt and MinGW nor among Windows' own DLLs")
+    endif()
   endforeach()
+endwhile()
+]=])
+install(CODE "
+  set(PW_OBJDUMP \"${PURGEWELL_OBJDUMP}\")
+  set(PW_DLL_DIRS \"${_pw_dll_dirs}\")
+  set(PW_SYSTEM_DLLS \"${PURGEWELL_WINDOWS_SYSTEM_DLLS}\")
+  set(PW_START \"$<TARGET_FILE:purgewell>;${_pw_plugin_files}\")
+  include(\"${_pw_walk}\")
 ")
 
 set(CPACK_GENERATOR ZIP)

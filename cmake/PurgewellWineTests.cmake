@@ -23,6 +23,14 @@ foreach(dir IN LISTS _pw_dll_dirs)
   string(APPEND PURGEWELL_WINE_DLL_PATH "${_pw_win};")
 endforeach()
 string(REPLACE "/" "\\\\" PURGEWELL_WINE_PLUGIN_PATH "Z:${PURGEWELL_WINDOWS_QT}/plugins")
+# The offscreen platform of Qt for Windows reads fonts from a folder rather than from Windows:
+# the same DejaVu fonts the Linux build's tests draw with.
+find_path(PURGEWELL_TEST_FONT_DIR DejaVuSans.ttf PATHS /usr/share/fonts/truetype/dejavu NO_CMAKE_FIND_ROOT_PATH)
+if(NOT PURGEWELL_TEST_FONT_DIR)
+  message(FATAL_ERROR "DejaVuSans.ttf was not found: install the Debian package fonts-dejavu-core "
+                      "(scripts/setup.sh does).")
+endif()
+string(REPLACE "/" "\\\\" PURGEWELL_WINE_FONT_DIR "Z:${PURGEWELL_TEST_FONT_DIR}")
 set(PURGEWELL_WINE_TEMPLATE ${CMAKE_BINARY_DIR}/wine-template)
 
 set(PURGEWELL_WINE_TEST_RUNNER ${CMAKE_BINARY_DIR}/winetestrun.sh)

@@ -1,7 +1,9 @@
 #pragma once
 // One listing of one folder, the way the leftover scan and removal need it: names and kinds,
-// sorted by name ignoring case, read once. On POSIX systems the kind comes from the directory
-// entry itself, so listing a folder costs no stat per file.
+// sorted by name ignoring case, read once. The kind comes from the directory entry itself (POSIX
+// d_type, Windows' find data), so listing a folder costs no stat per file, and nothing at the end
+// of a path is followed: on Windows that includes shortcuts (.lnk), which QFileInfo resolves to
+// their targets, so a shortcut whose program is gone would look like nothing at all.
 #include <QString>
 #include <QVector>
 
@@ -28,3 +30,8 @@ FolderEntry::Type PathType(const QString &nativePath, bool *exists = nullptr);
 
 // Removes a link itself, never what it points to.
 bool RemoveLink(const QString &nativePath);
+
+// Whether a file may not be written (POSIX: no owner write permission, Windows: the read-only
+// attribute), and a way to set or clear that, on the file itself.
+bool IsReadOnly(const QString &nativePath);
+bool SetReadOnly(const QString &nativePath, bool readOnly);

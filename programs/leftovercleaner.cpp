@@ -532,13 +532,14 @@ void CLeftoverCleaner::RemoveFile(const LeftoverItem &item)
         return;
     }
     // A leftover file the scan found is deleted even when read-only.
-    const QFileDevice::Permissions before = QFile::permissions(native);
-    if (!(before & QFileDevice::WriteOwner))
-        QFile::setPermissions(native, before | QFileDevice::WriteOwner);
+    const bool wasReadOnly = IsReadOnly(native);
+    if (wasReadOnly)
+        SetReadOnly(native, false);
     if (QFile::remove(native)) {
         Removed(item, true);
     } else {
-        QFile::setPermissions(native, before);
+        if (wasReadOnly)
+            SetReadOnly(native, true);
         Failed(item, QStringLiteral("the file could not be deleted"));
     }
 }
@@ -596,7 +597,7 @@ bool CLeftoverCleaner::RemoveFolderContent(const QString &native, const QString 
         if (e.Kind == FolderEntry::File) {
             // A read-only file inside a leftover folder stays, and keeps its folder, as
             // Windows' own deletion does.
-            if (!(QFile::permissions(childNative) & QFileDevice::WriteOwner)) {
+            if (IsReadOnly(childNative)) {
                 Failed(child, QStringLiteral("read-only"));
                 all = false;
             } else if (QFile::remove(childNative)) {

@@ -6,6 +6,7 @@
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/platform.h"
+#include "programs/folderlister.h"
 #include "programs/leftovercleaner.h"
 #include "programs/programpaths.h"
 
@@ -58,7 +59,9 @@ bool IsStillInstalled(const InstalledProgram &program)
             return true;
         const QString native = NativePath(uninstaller);
         // An entry whose uninstaller is gone is what an uninstall that forgot its key leaves.
-        if (native.isEmpty() || QFileInfo::exists(native) || QFileInfo(native).isSymLink())
+        bool there = false;
+        PathType(native, &there); // a link is there even when its target is gone
+        if (native.isEmpty() || there)
             return true;
     }
     return false;

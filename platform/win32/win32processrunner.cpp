@@ -67,6 +67,12 @@ IProcessRunner::Result CWin32ProcessRunner::Run(const std::string &commandLine, 
     std::vector<wchar_t> mutableLine(wide.begin(), wide.end());
     mutableLine.push_back(L'\0');
 
+    // Under Wine the desktop's process is started by the first program that needs a window. Let
+    // that never be a program we wait for: started from inside its job, the desktop process would
+    // join the job and, as it never ends, keep the wait from ending. On Windows the desktop is
+    // always there and this costs nothing.
+    GetDesktopWindow();
+
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};

@@ -175,6 +175,9 @@ void TestStartup::startsWithoutStyleSheet()
     ApplyLookAndFeel(*qApp);
     QVERIFY(qApp->styleSheet().isEmpty());
     QCOMPARE(QApplication::font().family(), QStringLiteral("Segoe UI"));
+    // Without Segoe UI (Wine, Linux) the text is set in a sans-serif, not in what the system
+    // would substitute.
+    QCOMPARE(QFont::substitutes(QStringLiteral("Segoe UI")).value(0).toLower(), QStringLiteral("tahoma"));
 
     bool shown = false;
     ShownWatcher watcher([&] {

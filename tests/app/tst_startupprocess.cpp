@@ -38,9 +38,13 @@ public:
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
             m_buffer += QString::fromLocal8Bit(m_process.readAllStandardOutput());
-            for (const QString &line : m_buffer.split(QLatin1Char('\n')))
+            // A Windows program's standard output ends its lines with "\r\n".
+            for (QString line : m_buffer.split(QLatin1Char('\n'))) {
+                if (line.endsWith(QLatin1Char('\r')))
+                    line.chop(1);
                 if (line.startsWith(prefix))
                     return line.size() == prefix.size() ? QStringLiteral("") : line.mid(prefix.size());
+            }
             if (m_process.state() == QProcess::NotRunning && !m_process.bytesAvailable())
                 break;
             m_process.waitForReadyRead(200);

@@ -89,7 +89,11 @@ void TestProgramHelpers::creationTime()
 
     const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
     QVERIFY(shape.match(GetCreationTime("C:\\Apps\\Tool")).hasMatch());
+#ifndef Q_OS_WIN
+    // A path that is already native (no drive letter) is used as it is. On Windows every native
+    // path has a drive letter and is mapped like the others.
     QVERIFY(shape.match(GetCreationTime(drive.path().toLocal8Bit() + "/Apps")).hasMatch());
+#endif
     QCOMPARE(GetCreationTime("C:\\Apps\\Missing"), QString());
     QCOMPARE(GetCreationTime("Q:\\Unknown\\Drive"), QString());
     QCOMPARE(GetCreationTime(""), QString());

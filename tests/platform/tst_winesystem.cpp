@@ -6,7 +6,9 @@
 
 #include <memory>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -99,6 +101,38 @@ private slots:
         QCOMPARE(r.startError, kErrorSuccess);
         QCOMPARE(r.exitCode, 0u); // 1: second instance let in, 3: window left minimised
     }
+
+#ifdef Q_OS_WIN
+    // Links and the help page open through the shell: here a command file that leaves a mark.
+    void openUrlGoesThroughTheShell()
+    {
+        const QString folder = m_machine.DrivePath(QStringLiteral("shellopen"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile script(folder + QStringLiteral("/mark.cmd"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("@echo opened> C:\\shellopen\\mark.txt\r\n");
+        script.close();
+        QVERIFY(m_platform.desktop->OpenUrl("C:\\shellopen\\mark.cmd"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder + QStringLiteral("/mark.txt")), 60000);
+        QVERIFY(!m_platform.desktop->OpenUrl("C:\\shellopen\\missing.cmd"));
+    }
+
+    // The blur behind the main window: the Windows 10 function, looked up at run time as
+    // kernel32 reports 10.0 here, on a real window; nothing without one.
+    void blurOnARealWindow()
+    {
+        QVERIFY(m_platform.system->Kernel32Version() > 0x0009FFFFu);
+        QVERIFY(!m_platform.desktop->EnableBlur(nullptr, true));
+        HWND window = CreateWindowExW(0, L"STATIC", L"blur", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+        QVERIFY(window);
+        const bool available = GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetWindowCompositionAttribute");
+        const bool on = m_platform.desktop->EnableBlur(window, true);
+        const bool off = m_platform.desktop->EnableBlur(window, false);
+        DestroyWindow(window);
+        QVERIFY(available || (!on && !off)); // without the function nothing can succeed
+    }
+#endif
 
 #ifndef Q_OS_WIN
     // A prefix that does not exist yet is made, as Wine makes one on first use.

@@ -3,6 +3,7 @@
 // the same vendor, whose name contains the removed one's, stays installed and untouched.
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
+#include "programs/folderlister.h"
 #include "programs/leftovercleaner.h"
 #include "support/testmachine.h"
 
@@ -143,8 +144,12 @@ private slots:
 private:
     bool exists(const QString &windowsPath)
     {
+        // Without following links: on Windows QFileInfo takes every path ending in ".lnk" for a
+        // link, there or not.
         const QString native = QString::fromStdString(m_platform.folders->ToNativePath(windowsPath.toStdString()));
-        return !native.isEmpty() && (QFileInfo::exists(native) || QFileInfo(native).isSymLink());
+        bool found = false;
+        PathType(native, &found);
+        return !native.isEmpty() && found;
     }
     bool hasEntry(const QByteArray &subKey)
     {
