@@ -40,6 +40,7 @@ file(WRITE ${_pw_walk} [=[
 # Follows the imports of the program and its plugins (objdump -p lists them as "DLL Name:"),
 # recursively, and installs every DLL found in the given folders; names are compared without
 # case, as Windows does. An import found nowhere that is not one of Windows' own DLLs is an error.
+cmake_policy(PUSH)
 cmake_policy(SET CMP0057 NEW) # if(IN_LIST)
 function(_pw_imports file out)
   execute_process(COMMAND "${PW_OBJDUMP}" -p "${file}" OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
@@ -88,6 +89,7 @@ while(queue)
     endif()
   endforeach()
 endwhile()
+cmake_policy(POP)
 ]=])
 install(CODE "
   set(PW_OBJDUMP \"${PURGEWELL_OBJDUMP}\")

@@ -17,6 +17,9 @@ private slots:
     void fallsBackToTheInstallerImage_data();
     void fallsBackToTheInstallerImage();
     void imageFileShowsItsPicture();
+#ifdef Q_OS_WIN
+    void programFileShowsItsOwnIcon();
+#endif
 
 private:
     QTemporaryDir m_dir;
@@ -106,6 +109,34 @@ void TestProgramIcon::imageFileShowsItsPicture()
     QCOMPARE(small.size(), QSize(24, 24));
     QCOMPARE(small.pixelColor(12, 12), QColor(10, 10, 200));
 }
+
+#ifdef Q_OS_WIN
+// A program file shows the icon it carries (here purgewell.exe's, drawn from Logo.ico), and each
+// index of it is looked up on its own.
+void TestProgramIcon::programFileShowsItsOwnIcon()
+{
+    pw::SetCurrentPlatform(pw::Platform()); // Windows paths are native: no drive mapping
+    CProgramIconCache &cache = CProgramIconCache::instance();
+    const QByteArray exe = QByteArray(PURGEWELL_EXE).replace('/', '\\');
+    const QImage own = cache.Pixmap(exe + ",0", 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage logo = QIcon(QStringLiteral(PURGEWELL_ICON)).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(own.size(), QSize(32, 32));
+    QVERIFY(own != m_installer);
+    int close = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QColor a = own.pixelColor(x, y), b = logo.pixelColor(x, y);
+            close += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 48;
+        }
+    // Windows and Qt scale the 64-pixel picture down each their own way.
+    QVERIFY2(close > 32 * 32 * 7 / 10, qPrintable(QString::number(close)));
+    QCOMPARE(cache.LoadCount(), 1);
+    cache.Pixmap(exe + ",1", 32); // another icon of the same file
+    QCOMPARE(cache.LoadCount(), 2);
+    pw::SetCurrentPlatform(pw::Platform{&m_platform.registry, &m_platform.system, &m_platform.folders,
+                                        &m_platform.processes, &m_platform.desktop});
+}
+#endif
 
 QTEST_MAIN(TestProgramIcon)
 #include "tst_programicon.moc"
