@@ -1,12 +1,11 @@
 #include "about/aboutdlg.h"
 
-#include "app/msgids.h"
-#include "app/widgethelpers.h"
+#include "shell/linkopener.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/vdxqt/bpqthyperlink.h"
-#include "platform/platform.h"
-#include "update/updatecheck.h"
+#include "shell/productversion.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -100,11 +99,7 @@ void CAboutDlg::BuildContent()
 void CAboutDlg::openUrl(QString &text)
 {
     Q_UNUSED(text)
-    const QUrl url(ProductPageUrl(), QUrl::TolerantMode);
-    if (pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop)
-        desktop->OpenUrl(url.toString(QUrl::FullyEncoded).toStdString());
-    else
-        QDesktopServices::openUrl(url);
+    OpenLink(ProductPageUrl());
 }
 
 int CAboutDlg::ReceiveMsg(const __MsgData &msg)

@@ -1,11 +1,11 @@
 #include "app/mainwin.h"
 
-#include "app/configreader.h"
-#include "app/msgids.h"
-#include "app/processexit.h"
+#include "shell/configreader.h"
+#include "shell/msgids.h"
+#include "shell/processexit.h"
 #include "app/rightcontent.h"
 #include "app/startdlg.h"
-#include "app/uipublic.h"
+#include "shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
 #include "widgets/blurdlg.h"
@@ -66,6 +66,10 @@ CMainWin::CMainWin(QWidget *parent) : CWinFrm(parent)
     m_mainLayout->setContentsMargins(0, 0, 0, 0);
     m_mainLayout->setSpacing(0);
     contentLayout->addLayout(m_mainLayout);
+    m_quitTimer = new QTimer(this);
+    m_quitTimer->setSingleShot(true);
+    m_quitTimer->setInterval(kQuitDelayMs);
+    connect(m_quitTimer, &QTimer::timeout, [] { ExitProcessNow(0); });
     m_blur = new CBlurDlg(this);
     m_blur->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_blur->hide();
@@ -137,7 +141,7 @@ int CMainWin::ReceiveMsg(const __MsgData &msg)
         break;
     case MSG_QUIT_APP:
         // The program's own uninstaller has been started; leave it the second it needs.
-        QTimer::singleShot(1000, [] { ExitProcessNow(0); });
+        m_quitTimer->start();
         break;
     default:
         break;

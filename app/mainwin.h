@@ -12,6 +12,7 @@
 
 class CAppEnum;
 class CBlurDlg;
+class QTimer;
 class CRightContent;
 class QHBoxLayout;
 
@@ -30,9 +31,13 @@ public:
 
     // The window size when the settings give none.
     static QSize DefaultSize() { return QSize(1000, 640); }
+    // How long the process stays after MSG_QUIT_APP, so the product's own uninstaller can start.
+    static constexpr int kQuitDelayMs = 1000;
+    QTimer *QuitTimer() const { return m_quitTimer; }
 
     // How the start-up worker is started: runs `work` on a new detached thread and tells
-    // whether it could. Replaceable for tests.
+    // whether it could. Replaceable for tests: a seam kept on purpose, as no fake can make a
+    // thread fail to start, nor hold a real one until the splash is up.
     using ThreadStarter = std::function<bool(std::function<void()> work)>;
     static void SetThreadStarter(ThreadStarter starter);
 
@@ -47,6 +52,7 @@ private:
     QHBoxLayout *m_mainLayout = nullptr;
     CRightContent *m_rightContent = nullptr;
     CBlurDlg *m_blur = nullptr;
+    QTimer *m_quitTimer = nullptr;
     std::unique_ptr<CAppEnum> m_appEnum;
     InstalledProgramList m_programs;
     bool m_listReady = false;

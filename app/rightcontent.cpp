@@ -1,7 +1,7 @@
 #include "app/rightcontent.h"
 
-#include "app/msgids.h"
-#include "app/rightcontentbase.h"
+#include "shell/msgids.h"
+#include "shell/rightcontentbase.h"
 #include "app/righttab.h"
 
 #include <QLayout>

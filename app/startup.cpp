@@ -1,14 +1,15 @@
 #include "app/startup.h"
 
 #include "app/mainwin.h"
-#include "app/msgids.h"
+#include "shell/msgids.h"
 #include "app/nativeclasswindow.h"
-#include "app/uipublic.h"
+#include "shell/stylefile.h"
+#include "shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/notifycentor.h"
-#include "platform/defaultplatform.h"
+#include "platform/default/defaultplatform.h"
 #include "platform/platform.h"
-#include "widgets/commonmenu.h"
+#include "app/commonmenu.h"
 #include "widgets/msgdlg.h"
 
 #include <QApplication>
@@ -16,17 +17,9 @@
 #include <QFont>
 #include <QPointer>
 
-QString ReadStyleSheet(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
-}
-
 void ApplyLookAndFeel(QApplication &app)
 {
-    app.setStyleSheet(ReadStyleSheet(QStringLiteral("./QSS/SK.qss")));
+    app.setStyleSheet(ReadStyleFile(QStringLiteral("./QSS/SK.qss")));
     // Where Segoe UI is missing (Wine has none), a sans-serif of the same build rather than
     // whatever the system substitutes, which under Wine is a serif.
     QFont::insertSubstitutions(QStringLiteral("Segoe UI"),

@@ -7,7 +7,6 @@ class QApplication;
 
 // Installs "./QSS/SK.qss" (empty when it cannot be read) and the "Segoe UI" application font.
 void ApplyLookAndFeel(QApplication &app);
-QString ReadStyleSheet(const QString &path);
 
 // Chooses the platform backend, then runs RunOnPlatform. When no backend can be used the
 // reason is shown in the message box and the result is 1.

@@ -2,8 +2,10 @@
 // 1,000 uninstall entries in a throwaway Wine prefix, against a bare loop of the same registry
 // calls made inside the host (the same entries, the same run). Prints both medians and their
 // ratio. Usage: bench_appenum [entries] [runs]
-#include "host/protocol.h"
+#include "bench/benchhost/benchscan.h"
+#include "platform/hostprotocol/hostprotocol.h"
 #include "inventory/appenum.h"
+#include "inventory/uninstallkey.h"
 #include "platform/wine/wineplatform.h"
 #include "support/wineprefix.h"
 
@@ -19,7 +21,6 @@ using namespace pw;
 
 namespace {
 
-const char kUninstall[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 void setText(IRegistry &reg, RegKey key, const char *name, const std::string &text)
 {
@@ -33,7 +34,7 @@ bool writeEntries(IRegistry &reg, int count)
         const std::string name = "Bench Program " + std::to_string(i);
         const std::string folder = "C:\\Program Files\\Bench Vendor\\" + name;
         RegKey key = 0;
-        if (reg.CreateKey(RootKey(RegRoot::LocalMachine), std::string(kUninstall) + "\\{BENCH-" + std::to_string(i) + "}",
+        if (reg.CreateKey(RootKey(RegRoot::LocalMachine), std::string(kUninstallKeyPath) + "\\{BENCH-" + std::to_string(i) + "}",
                           kKeyAllAccess | kKeyWow64_64Key, &key) != kErrorSuccess)
             return false;
         setText(reg, key, "DisplayName", name);
@@ -71,7 +72,9 @@ int main(int argc, char *argv[])
         out << "Could not create a Wine prefix: " << error << '\n';
         return 1;
     }
-    CWinePlatform platform(prefix.HostOptions());
+    CWineHost::Options options = prefix.HostOptions();
+    options.hostExe = PURGEWELL_BENCH_HOST_EXE; // the host with the baseline's request
+    CWinePlatform platform(options);
     if (!writeEntries(platform.registry, entries)) {
         out << "Could not write the entries: " << QString::fromStdString(platform.host.LastError()) << '\n';
         return 1;
@@ -89,7 +92,7 @@ int main(int argc, char *argv[])
         listed = inventory.GetPrograms().size();
 
         std::string reply;
-        if (platform.host.Call(hostproto::kBenchScan, hostproto::Writer(), &reply) != kErrorSuccess) {
+        if (platform.host.Call(kBenchScan, hostproto::Writer(), &reply) != kErrorSuccess) {
             out << "The host did not answer: " << QString::fromStdString(platform.host.LastError()) << '\n';
             return 1;
         }

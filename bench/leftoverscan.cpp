@@ -9,7 +9,7 @@
 // Usage: bench_leftoverscan [rounds]
 #include "libs/sharelog/sharelog.h"
 #include "platform/fake/fakeplatform.h"
-#include "programs/leftovercleaner.h"
+#include "leftovers/leftovercleaner.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "host/hostserver.h"
 
-#include "host/benchscan.h"
 #include "platform/win32/win32text.h"
 
 #include <string>
@@ -17,8 +16,8 @@ struct CHostServer::RunRequest {
     uint32_t flags;
 };
 
-CHostServer::CHostServer(HANDLE input, HANDLE output)
-    : m_input(input), m_output(output), m_platform(win32::kCodePageUtf8)
+CHostServer::CHostServer(HANDLE input, HANDLE output, ExtraRequests extra)
+    : m_input(input), m_output(output), m_platform(win32::kCodePageUtf8), m_extra(std::move(extra))
 {
     InitializeSRWLock(&m_writeLock);
 }
@@ -308,14 +307,9 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
         w.U32(result.exitCode);
         break;
     }
-    case kBenchScan: {
-        const BenchScanResult result = BenchUninstallScan(reg);
-        w.U64(result.nanoseconds);
-        w.U32(result.calls);
-        break;
-    }
     default:
-        w.U32(uint32_t(kErrorInvalidParameter));
+        if (!m_extra || !m_extra(op, args, w, m_platform))
+            w.U32(uint32_t(kErrorInvalidParameter));
         break;
     }
     if (reply)

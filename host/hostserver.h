@@ -3,16 +3,24 @@
 // reply frames to another. Requests are answered in order, except a waited-for process start,
 // which is answered from a thread of its own when the process and its job have ended, so that
 // registry calls go on meanwhile.
-#include "host/protocol.h"
+#include "platform/hostprotocol/hostprotocol.h"
 #include "platform/win32/win32platform.h"
 
 #include <windows.h>
+
+#include <functional>
 
 namespace pw {
 
 class CHostServer {
 public:
-    CHostServer(HANDLE input, HANDLE output);
+    // Answers a request the host itself does not know, into `reply`; false when it does not know
+    // it either. Programs built on the host add requests of their own this way (the inventory
+    // benchmark's host, bench/benchhost/); purgewell-host.exe has none.
+    using ExtraRequests = std::function<bool(uint32_t op, hostproto::Reader &args, hostproto::Writer &reply,
+                                             CWin32Platform &platform)>;
+
+    CHostServer(HANDLE input, HANDLE output, ExtraRequests extra = {});
     CHostServer(const CHostServer &) = delete;
     CHostServer &operator=(const CHostServer &) = delete;
 
@@ -35,6 +43,7 @@ private:
     HANDLE m_output;
     SRWLOCK m_writeLock;
     CWin32Platform m_platform;
+    ExtraRequests m_extra;
 };
 
 } // namespace pw

@@ -1,38 +1,8 @@
 // purgewell-host.exe: serves the Win32 backend to the Linux program over stdin and stdout,
 // inside a Wine prefix. It ends when its input closes.
-#include "host/hostserver.h"
-
-#include <windows.h>
-
-namespace {
-
-HANDLE privateCopy(DWORD which)
-{
-    HANDLE copy = nullptr;
-    DuplicateHandle(GetCurrentProcess(), GetStdHandle(which), GetCurrentProcess(), &copy, 0, FALSE,
-                    DUPLICATE_SAME_ACCESS);
-    return copy;
-}
-
-} // namespace
+#include "host/hostmain.h"
 
 int main()
 {
-    const HANDLE input = privateCopy(STD_INPUT_HANDLE);
-    const HANDLE output = privateCopy(STD_OUTPUT_HANDLE);
-    // Programs we start must not inherit the pipes: one that writes to its standard output would
-    // corrupt the frames, and one that outlives us would keep the client from seeing us end.
-    const HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   OPEN_EXISTING, 0, nullptr);
-    SetStdHandle(STD_INPUT_HANDLE, nul);
-    SetStdHandle(STD_OUTPUT_HANDLE, nul);
-    SetStdHandle(STD_ERROR_HANDLE, nul);
-    if (!input || !output)
-        return 3;
-    // Wine starts its desktop process for the first program that needs the desktop window. Let
-    // that be us: started by an uninstaller, it would join the uninstaller's job and, as it
-    // never ends, keep the wait for that job from ending.
-    GetDesktopWindow();
-    pw::CHostServer server(input, output);
-    return server.Run();
+    return pw::RunHost();
 }

@@ -1,6 +1,7 @@
 #include "inventory/appenum.h"
 
 #include "inventory/registryreader.h"
+#include "inventory/uninstallkey.h"
 #include "libs/sharelog/sharelog.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 
 namespace {
 
-const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+using pw::kUninstallKeyPath;
 const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 const char kMuiCacheText[] = "HKEY_CLASSES_ROOT\\Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 
@@ -18,7 +19,7 @@ constexpr uint64_t kSizeLimitKb = 3145728;
 
 std::string entryPath(const QByteArray &subKey)
 {
-    return std::string(kUninstallKey) + "\\" + subKey.toStdString();
+    return pw::UninstallEntryPath(subKey.toStdString());
 }
 
 } // namespace
@@ -84,7 +85,7 @@ void CAppEnum::ScanUninstallRoot(const Pass &pass, InstalledProgramList &program
     // Validation: which entries are uninstallable programs at all.
     {
         pw::RegKey uninstall = 0;
-        if (reg.OpenKey(pw::RootKey(pass.root), kUninstallKey, pass.openMask, &uninstall) != pw::kErrorSuccess)
+        if (reg.OpenKey(pw::RootKey(pass.root), kUninstallKeyPath, pass.openMask, &uninstall) != pw::kErrorSuccess)
             return;
         pw::RegKeyGuard guard(reg, uninstall);
         for (uint32_t index = 0;; ++index) {
@@ -103,7 +104,7 @@ void CAppEnum::ScanUninstallRoot(const Pass &pass, InstalledProgramList &program
 
     // Reading: the accepted entries, in enumeration order.
     pw::RegKey uninstall = 0;
-    if (reg.OpenKey(pw::RootKey(pass.root), kUninstallKey, pass.reopenMask, &uninstall) != pw::kErrorSuccess)
+    if (reg.OpenKey(pw::RootKey(pass.root), kUninstallKeyPath, pass.reopenMask, &uninstall) != pw::kErrorSuccess)
         return;
     pw::RegKeyGuard guard(reg, uninstall);
     for (uint32_t index = 0;; ++index) {

@@ -1,6 +1,7 @@
 #pragma once
 // One installed program as its uninstall entry describes it. Fixed-size and copied by value:
 // every text field is a NUL-terminated narrow string in the local 8-bit encoding.
+#include <QByteArray>
 #include <QList>
 #include <QMetaType>
 
@@ -27,5 +28,13 @@ struct InstalledProgram {
 };
 
 using InstalledProgramList = QList<InstalledProgram>;
+
+// The text of one of the 260-byte fields, up to its terminator and never past the field, even in
+// a record whose field was filled to the brim.
+template <size_t N>
+QByteArray FieldText(const char (&field)[N])
+{
+    return QByteArray(field, int(strnlen(field, N)));
+}
 
 Q_DECLARE_METATYPE(InstalledProgram)

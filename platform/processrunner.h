@@ -2,11 +2,13 @@
 #include "platform/winerror.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace pw {
 
-// Starts uninstallers and waits for them.
+// Starts uninstallers and waits for them; ends this process.
 class IProcessRunner {
 public:
     virtual ~IProcessRunner() = default;
@@ -20,6 +22,15 @@ public:
     // is set, waits without a time limit until the process and every process it started have
     // ended. `creationFlags` are passed through (CREATE_NO_WINDOW for the product's own entry).
     virtual Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait) = 0;
+
+    // Ends this process at once with `code`: output flushed, no window cleaned up, no further
+    // event processed (the main title bar's close button, the quit after the product's own
+    // uninstaller started). Every real backend ends the process the same way.
+    virtual void ExitThisProcess(int code)
+    {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
 };
 
 constexpr uint32_t kCreateNoWindow = 0x08000000;

@@ -13,4 +13,10 @@ public:
     virtual uint32_t Kernel32Version() = 0;
 };
 
+// Whether a kernel32 version (as Kernel32Version gives it) is Windows 10 or later: major 10 up.
+constexpr bool IsWindows10Version(uint32_t kernel32Version)
+{
+    return kernel32Version > 0x0009FFFFu;
+}
+
 } // namespace pw

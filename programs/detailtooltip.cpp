@@ -1,6 +1,6 @@
 #include "programs/detailtooltip.h"
 
-#include "app/widgethelpers.h"
+#include "shell/widgethelpers.h"
 #include "widgets/windowdlgtitle.h"
 
 #include <QEvent>

@@ -1,8 +1,9 @@
 #include "programs/enumprogrampage.h"
 
-#include "app/msgids.h"
-#include "app/refreshdlg.h"
-#include "app/uipublic.h"
+#include "shell/msgids.h"
+#include "programs/refreshdlg.h"
+#include "shell/stylefile.h"
+#include "shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
 #include "libs/sharelog/sharelog.h"
@@ -13,7 +14,8 @@
 #include "programs/programtreewidget.h"
 #include "programs/readyuninstalldlg.h"
 #include "programs/uninstallrstdlg.h"
-#include "programs/uninstallworker.h"
+#include "platform/platform.h"
+#include "programs/uninstallreport.h"
 #include "widgets/filetreeitemdelegate.h"
 #include "widgets/searchedit.h"
 
@@ -48,14 +50,6 @@ struct CEnumProgramPage::RefreshInbox {
 namespace {
 
 constexpr int kAnimationFrames = 50;
-
-QString ReadStyleFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
-}
 
 QString BorderImageSheet(const QString &normal, const QString &hover, const QString &pressed,
                          const QString &disabled = QString(), const QString &extra = QString(),
@@ -767,10 +761,10 @@ void CEnumProgramPage::StartCurrentWorker()
     const int index = m_currentRow->data(ColName, Qt::UserRole).toInt();
     auto job = std::make_shared<UninstallJob>();
     job->program = m_programs.at(index);
-    job->ownEntry = IsOwnEntry(QString::fromLocal8Bit(job->program.DisplayName));
+    job->isThisProduct = IsOwnEntry(QString::fromLocal8Bit(job->program.DisplayName));
     job->autoRemove = m_autoRemove;
     m_job = job;
-    StartUninstallWorker(job);
+    StartUninstallWorker(job, pw::CurrentPlatform(), ReportOnTheBus());
 }
 
 void CEnumProgramPage::StepDone()

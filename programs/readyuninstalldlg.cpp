@@ -1,7 +1,8 @@
 #include "programs/readyuninstalldlg.h"
 
-#include "app/msgids.h"
-#include "app/widgethelpers.h"
+#include "shell/msgids.h"
+#include "shell/stylefile.h"
+#include "shell/widgethelpers.h"
 #include "inventory/programhelpers.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "programs/programicon.h"
@@ -20,12 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString ReadStyleFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 QPushButton *MakeButton(const QString &caption, const QString &stem, QWidget *parent)
 {

@@ -1,8 +1,8 @@
 #include "programs/uninstallrstdlg.h"
 
-#include "app/msgids.h"
-#include "app/uipublic.h"
-#include "app/widgethelpers.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
+#include "shell/widgethelpers.h"
 #include "inventory/programhelpers.h"
 
 #include <QLabel>

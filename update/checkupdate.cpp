@@ -1,8 +1,8 @@
 #include "update/checkupdate.h"
 
-#include "app/configreader.h"
-#include "app/msgids.h"
-#include "app/widgethelpers.h"
+#include "shell/configreader.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/updatekit/autoupdate.h"
 #include "libs/updatekit/updateaddresses.h"
 #include "libs/vdxqt/bpqtlabel.h"

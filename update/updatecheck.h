@@ -1,15 +1,11 @@
 #pragma once
 // The update check without its windows: asks the updater, and when a newer version exists
 // fetches "Upgrade.ini" into the program folder for its description. Runs on a worker thread.
+#include "shell/productversion.h"
+
 #include <QString>
 
 class IAutoUpdate;
-
-// The running version, as the updater compares it and the About box shows it.
-constexpr unsigned kRunningVersionMajor = PURGEWELL_VERSION_MAJOR;
-constexpr unsigned kRunningVersionMinor = PURGEWELL_VERSION_MINOR;
-constexpr unsigned kRunningVersionMS = kRunningVersionMajor << 16 | kRunningVersionMinor;
-constexpr unsigned kRunningVersionLS = PURGEWELL_VERSION_PATCH << 16 | PURGEWELL_VERSION_TWEAK;
 
 // The new version's description, read from the freshly downloaded "Upgrade.ini".
 struct UpgradeInfo {

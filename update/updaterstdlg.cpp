@@ -1,11 +1,10 @@
 #include "update/updaterstdlg.h"
 
-#include "app/msgids.h"
-#include "app/widgethelpers.h"
+#include "shell/linkopener.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/updatekit/updateaddresses.h"
-#include "platform/platform.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -19,15 +18,6 @@
 namespace {
 
 const QColor kTextColour(214, 214, 215);
-
-void openLink(const QString &text)
-{
-    const QUrl url(text, QUrl::TolerantMode);
-    if (pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop)
-        desktop->OpenUrl(url.toString(QUrl::FullyEncoded).toStdString());
-    else
-        QDesktopServices::openUrl(url);
-}
 
 QString updateButtonSheet()
 {
@@ -197,7 +187,7 @@ void CUpdateRstDlg::BuildDescriptionView(QVBoxLayout *column, const QString &des
     connect(m_browser, &QTextBrowser::anchorClicked, this, [](const QUrl &url) {
         const QString scheme = url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-            openLink(url.toString());
+            OpenLink(url);
     });
     m_browser->setText(description);
     texts->addWidget(m_browser);
@@ -212,7 +202,7 @@ void CUpdateRstDlg::BuildDescriptionView(QVBoxLayout *column, const QString &des
 
 void CUpdateRstDlg::UpdateClicked()
 {
-    openLink(updatekit::DownloadPageUrl());
+    OpenLink(updatekit::DownloadPageUrl());
     CBPNotifyCentor::instance()->Send(MSG_CLOSE_DLG, 0, nullptr, 0);
 }
 

@@ -2,6 +2,7 @@
 // Blur behind a native window. The blur itself is a desktop service of the platform layer
 // (Windows: the accent policy on Windows 10 and later, the DWM blur before); on other systems
 // it is never enabled.
+#include "platform/systeminfo.h"
 #include <cstdint>
 
 class CAeroGlassHelper {
@@ -19,7 +20,7 @@ public:
     // composition of its own.
     static bool IsWindows10OrLater();
     // The version test alone, for a kernel32 version given as (major << 16 | minor).
-    static bool IsWindows10Version(uint32_t kernel32Version) { return kernel32Version > 0x0009FFFFu; }
+    static bool IsWindows10Version(uint32_t kernel32Version) { return pw::IsWindows10Version(kernel32Version); }
 
 private:
     void *m_window = nullptr;

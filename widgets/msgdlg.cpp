@@ -1,7 +1,7 @@
 #include "widgets/msgdlg.h"
 
-#include "app/msgids.h"
-#include "app/widgethelpers.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "libs/vdxqt/bpqtpushbtn.h"
 

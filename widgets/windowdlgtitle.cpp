@@ -1,7 +1,7 @@
 #include "widgets/windowdlgtitle.h"
 
-#include "app/msgids.h"
-#include "app/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
 #include "widgets/titlebuttons.h"
 
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "widgets/windowtitle.h"
 
-#include "app/msgids.h"
-#include "app/processexit.h"
-#include "app/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/processexit.h"
+#include "shell/uipublic.h"
 #include "widgets/titlebuttons.h"
 
 #include <QHBoxLayout>

@@ -9,16 +9,10 @@ namespace pw {
 class CFakeDesktopServices : public IDesktopServices {
 public:
     bool firstInstance = true;
-    int raiseRequests = 0;
     std::vector<std::string> openedUrls;
     std::function<void()> raiseHandler;
 
-    bool CheckSingleInstance() override
-    {
-        if (!firstInstance)
-            ++raiseRequests;
-        return firstInstance;
-    }
+    bool CheckSingleInstance() override { return firstInstance; }
     void SetRaiseHandler(std::function<void()> raise) override { raiseHandler = std::move(raise); }
     bool OpenUrl(const std::string &url) override
     {

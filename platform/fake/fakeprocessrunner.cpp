@@ -33,4 +33,28 @@ IProcessRunner::Result CFakeProcessRunner::Run(const std::string &commandLine, u
     return script.result;
 }
 
+void CFakeProcessRunner::ExitThisProcess(int code)
+{
+    std::function<void(int)> action;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_exits.push_back(code);
+        action = m_exitAction;
+    }
+    if (action)
+        action(code);
+}
+
+void CFakeProcessRunner::SetExitAction(std::function<void(int)> action)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_exitAction = std::move(action);
+}
+
+std::vector<int> CFakeProcessRunner::Exits() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_exits;
+}
+
 } // namespace pw

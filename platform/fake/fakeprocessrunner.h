@@ -29,10 +29,18 @@ public:
 
     Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait) override;
 
+    // Records the exit instead of ending the test, and runs the exit action, if any, the moment
+    // the program would have ended.
+    void ExitThisProcess(int code) override;
+    std::vector<int> Exits() const;
+    void SetExitAction(std::function<void(int)> action);
+
 private:
     mutable std::mutex m_mutex;
     std::map<std::string, Script> m_scripts;
     std::vector<Call> m_calls;
+    std::vector<int> m_exits;
+    std::function<void(int)> m_exitAction;
 };
 
 } // namespace pw

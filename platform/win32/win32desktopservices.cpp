@@ -77,7 +77,7 @@ bool CWin32DesktopServices::EnableBlur(void *nativeWindow, bool enable)
     const HWND window = static_cast<HWND>(nativeWindow);
     if (!window)
         return false;
-    if (m_system && m_system->Kernel32Version() > 0x0009FFFFu) {
+    if (m_system && IsWindows10Version(m_system->Kernel32Version())) {
         const HMODULE user32 = GetModuleHandleW(L"user32.dll");
         const auto set = user32 ? reinterpret_cast<SetCompositionAttribute>(
                                       reinterpret_cast<void *>(GetProcAddress(user32, "SetWindowCompositionAttribute")))

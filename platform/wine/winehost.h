@@ -3,7 +3,7 @@
 // first use and restarted after it died; any thread may call. Replies are read by whichever
 // waiting caller gets there first and handed to their owners, so a request whose answer takes
 // long (waiting for an uninstaller) does not hold up the others.
-#include "host/protocol.h"
+#include "platform/hostprotocol/hostprotocol.h"
 #include "platform/winerror.h"
 
 #include <atomic>

@@ -2,14 +2,14 @@
 // the blur overlay, the quit message and the refresh dialog.
 #include "programs/enumprogrampage.h"
 #include "app/mainwin.h"
-#include "app/msgids.h"
-#include "app/processexit.h"
-#include "app/refreshdlg.h"
+#include "shell/msgids.h"
+#include "shell/processexit.h"
+#include "programs/refreshdlg.h"
 #include "app/rightcontent.h"
 #include "app/righttab.h"
 #include "app/startdlg.h"
-#include "app/uipublic.h"
-#include "app/widgethelpers.h"
+#include "shell/uipublic.h"
+#include "shell/widgethelpers.h"
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/notifycentor.h"
@@ -126,7 +126,9 @@ void TestMainWin::startupReadsListBehindSplash()
     QCOMPARE(CUIPublic::GetInstance()->GetPrograms().size(), 2);
     QCOMPARE(CUIPublic::GetInstance()->GetAppEnum(), window.AppEnum());
     QVERIFY(window.BlurDialog() && !window.BlurDialog()->isVisible());
-    QVERIFY(window.size() == QSize(1000, 640)); // from the uiconfig beside the test
+    // From the settings beside the test, which name another size than the default.
+    QCOMPARE(window.size(), QSize(1100, 700));
+    QVERIFY(CMainWin::DefaultSize() != QSize(1100, 700));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(readLog(m_log).contains("CStartDlg received MSG_CLOSE_DLG!"));
 }
@@ -220,16 +222,17 @@ void TestMainWin::quitMessageEndsProcessASecondLater()
 {
     pw::CFakePlatform platform;
     CMainWin window;
-    QList<int> exits;
-    const auto previous = SetExitProcessHandler([&](int code) { exits << code; });
     CBPNotifyCentor::instance()->Send(MSG_QUIT_APP, 0, nullptr, 0);
-    QVERIFY(exits.isEmpty()); // not at once, and the event loop keeps running meanwhile
+    QVERIFY(platform.processes.Exits().empty()); // not at once, and the event loop keeps running meanwhile
+    // A second later: a single-shot timer of 1000 ms is running.
+    QVERIFY(window.QuitTimer()->isActive());
+    QVERIFY(window.QuitTimer()->isSingleShot());
+    QCOMPARE(window.QuitTimer()->interval(), 1000);
     bool loopRan = false;
     QTimer::singleShot(0, [&] { loopRan = true; });
-    QTRY_VERIFY_WITH_TIMEOUT(!exits.isEmpty(), 5000);
-    SetExitProcessHandler(previous);
+    QTRY_VERIFY_WITH_TIMEOUT(!platform.processes.Exits().empty(), 5000);
     QVERIFY(loopRan);
-    QCOMPARE(exits, QList<int>{0});
+    QCOMPARE(platform.processes.Exits(), std::vector<int>{0});
 }
 
 void TestMainWin::refreshDialogCentresAndCloses()

@@ -1,10 +1,10 @@
 // The page container: switching by message, rejected ids, keys that must not switch.
 #include "programs/enumprogrampage.h"
-#include "app/msgids.h"
+#include "shell/msgids.h"
 #include "app/rightcontent.h"
-#include "app/rightcontentbase.h"
+#include "shell/rightcontentbase.h"
 #include "app/righttab.h"
-#include "app/uipublic.h"
+#include "shell/uipublic.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 

@@ -1,8 +1,8 @@
 // Start-up: single instance, the look, and failures that must be explained.
 #include "app/mainwin.h"
-#include "app/msgids.h"
+#include "shell/msgids.h"
 #include "app/startup.h"
-#include "app/uipublic.h"
+#include "shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtpushbtn.h"
 #include "libs/vdxqt/notifycentor.h"
@@ -111,8 +111,9 @@ void TestStartup::secondInstanceShowsMessageAndExitsZero()
     QCOMPARE(seen.text, QStringLiteral("Vendrix Purgewell has been running!"));
     QCOMPARE(seen.size, QSize(434, 240));
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
-    QCOMPARE(platform.desktop.raiseRequests, 1); // the first instance was asked to come forward
-    QCOMPARE(watcher.count, 0);                  // no main window in the second instance
+    // That the first instance comes forward is the backends' part: tst_linuxdesktop and, with
+    // real processes, tst_startupprocess show it.
+    QCOMPARE(watcher.count, 0); // no main window in the second instance
 }
 
 void TestStartup::firstInstanceShowsWindowAndComesForward()

@@ -22,12 +22,12 @@
 #include "inventory/registryreader.h"
 #include "libs/sharelog/sharelog.h"
 #include "platform/fake/fakeplatform.h"
-#include "programs/leftovercleaner.h"
-#include "programs/otherprograms.h"
-#include "programs/programpaths.h"
-#include "programs/protectedplaces.h"
-#include "programs/weaknames.h"
-#include "programs/windowspath.h"
+#include "leftovers/leftovercleaner.h"
+#include "leftovers/otherprograms.h"
+#include "leftovers/programpaths.h"
+#include "leftovers/protectedplaces.h"
+#include "leftovers/weaknames.h"
+#include "leftovers/windowspath.h"
 
 #include <QSet>
 #include <QTextCodec>

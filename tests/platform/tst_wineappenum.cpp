@@ -1,7 +1,7 @@
 // The inventory scan over the real registry of a machine on which real NSIS installers were
 // installed: machine-wide in both views and per user.
 #include "inventory/appenum.h"
-#include "platform/defaultplatform.h"
+#include "platform/default/defaultplatform.h"
 #include "support/testmachine.h"
 
 #include <QtTest>

@@ -2,15 +2,15 @@
 // A programs page on the test machine of the leftover tests: programs registered in the fake
 // registry with install folders and user data on its C: drive, the inventory and the main window in CUIPublic, and
 // helpers to answer the page's modal dialogs and to script uninstallers.
-#include "app/msgids.h"
-#include "app/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 #include "programs/enumprogrampage.h"
-#include "machine.h"
+#include "leftovers/machine.h"
 
 #include <QApplication>
 #include <QCheckBox>

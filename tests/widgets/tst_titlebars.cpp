@@ -1,7 +1,7 @@
 // Title bars: dragging rules, maximise/restore, the buttons and their messages, the frames.
-#include "app/msgids.h"
-#include "app/processexit.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/notifycentor.h"
+#include "platform/fake/fakeplatform.h"
 #include "widgets/aeroglasshelper.h"
 #include "widgets/blurdlg.h"
 #include "widgets/windowdlgtitle.h"
@@ -67,6 +67,7 @@ private slots:
     void framesBuildTheirParts();
     void windowsVersion_data();
     void windowsVersion();
+    void overlayStaysPlainBeforeWindows10_data();
     void overlayStaysPlainBeforeWindows10();
 };
 
@@ -160,18 +161,14 @@ void TestTitleBars::maximizeRestoreAndMinimizeButtons()
 
 void TestTitleBars::closeButtonAnnouncesAndEndsProcess()
 {
+    pw::CFakePlatform platform;
     Host host;
     Recorder closing(MSG_APP_CLOSING);
-    std::vector<int> exits;
     size_t messagesBeforeExit = 0;
-    const auto previous = SetExitProcessHandler([&](int code) {
-        messagesBeforeExit = closing.ids.size();
-        exits.push_back(code);
-    });
+    platform.processes.SetExitAction([&](int) { messagesBeforeExit = closing.ids.size(); });
     QTest::mouseClick(host.title->closeButton(), Qt::LeftButton);
-    SetExitProcessHandler(previous);
 
-    QCOMPARE(exits, std::vector<int>{0});
+    QCOMPARE(platform.processes.Exits(), std::vector<int>{0});
     QCOMPARE(messagesBeforeExit, size_t(1)); // announced before the process ends
 }
 
@@ -191,15 +188,13 @@ void TestTitleBars::nothingHappensWithoutWindow()
     auto *title = new CWindowTitle(&window);
     window.setGeometry(100, 100, 400, 200);
     window.show();
-    int exits = 0;
-    const auto previous = SetExitProcessHandler([&](int) { ++exits; });
+    pw::CFakePlatform platform;
     QTest::mouseClick(title->closeButton(), Qt::LeftButton);
     QTest::mouseClick(title->maximizeButton(), Qt::LeftButton);
     send(title, QEvent::MouseButtonPress, QPoint(50, 10), Qt::LeftButton, Qt::LeftButton);
     send(title, QEvent::MouseMove, QPoint(80, 20), Qt::NoButton, Qt::LeftButton);
     send(title, QEvent::MouseButtonDblClick, QPoint(50, 10), Qt::LeftButton, Qt::LeftButton);
-    SetExitProcessHandler(previous);
-    QCOMPARE(exits, 0);
+    QVERIFY(platform.processes.Exits().empty());
     QCOMPARE(window.pos(), QPoint(100, 100));
     QCOMPARE(window.windowState(), Qt::WindowNoState);
 }
@@ -261,20 +256,34 @@ void TestTitleBars::windowsVersion()
     QCOMPARE(CAeroGlassHelper::IsWindows10Version(version), win10);
 }
 
+void TestTitleBars::overlayStaysPlainBeforeWindows10_data()
+{
+    QTest::addColumn<uint32_t>("kernel32");
+    QTest::addColumn<bool>("blurred");
+#ifdef Q_OS_WIN
+    const bool onWindows = true;
+#else
+    const bool onWindows = false; // off Windows there is no composition, whatever Wine reports
+#endif
+    QTest::newRow("Windows 8.1") << ((6u << 16) | 3u) << false;
+    QTest::newRow("Windows 10") << (10u << 16) << onWindows;
+}
+
 void TestTitleBars::overlayStaysPlainBeforeWindows10()
 {
-#ifdef Q_OS_WIN
-    QSKIP("the overlay's effect depends on the Windows version here");
-#endif
+    QFETCH(uint32_t, kernel32);
+    QFETCH(bool, blurred);
+    pw::CFakePlatform platform;
+    platform.system.kernel32Version = kernel32;
     QWidget main;
     main.resize(640, 480);
     CBlurDlg overlay(&main);
     QCOMPARE(overlay.size(), QSize(640, 480));
     QVERIFY(!overlay.titleBar->closeButton()->isVisibleTo(&overlay));
-    QVERIFY(!CAeroGlassHelper::IsWindows10OrLater());
+    QCOMPARE(CAeroGlassHelper::IsWindows10OrLater(), blurred);
     overlay.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     overlay.show();
-    QVERIFY(!overlay.graphicsEffect());
+    QCOMPARE(overlay.graphicsEffect() != nullptr, blurred);
 }
 
 QTEST_MAIN(TestTitleBars)

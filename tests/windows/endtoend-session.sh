@@ -28,10 +28,19 @@ wait_for() { # seconds, command...
   return 1
 }
 
-main=$(timeout 180 xdotool search --sync --onlyvisible --name '^Vendrix Purgewell$' | head -n1)
-[ -n "$main" ] || fail "the main window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$main")"
-MX=$X MY=$Y
+# The main window: a visible top-level window of that title and the window's size that is still
+# there a moment later (native windows are sometimes made again while the program starts).
+main_window() {
+  local w
+  for w in $(xdotool search --onlyvisible --name '^Vendrix Purgewell$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    if [ "${WIDTH:-}" = 1000 ] && [ "${HEIGHT:-}" = 640 ]; then echo "$w $X $Y"; return 0; fi
+  done
+  return 1
+}
+wait_for 180 main_window >/dev/null || fail "the main window did not appear"
+sleep 1
+read -r main MX MY <<<"$(main_window)" || fail "the main window went away"
 # Sorted by name, descending: Vexa Notes Sync, then Vexa Notes.
 wait_for 60 row_shown 1 || fail "the list does not show the two programs"
 row_shown 2 && fail "the list shows a third program"

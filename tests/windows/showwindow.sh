@@ -13,7 +13,24 @@ cd "$(dirname "$exe")"
 # Missing DLLs are reported by Wine's module loader: keep those messages.
 WINEDEBUG=fixme-all,err+module wine "$(basename "$exe")" 2>"$errors" &
 
-window=$(timeout 180 xdotool search --sync --onlyvisible --name '^Vendrix Purgewell$' 2>/dev/null | head -n1)
+# A visible top-level window of that title and the main window's size that is still there a
+# moment later (native windows are sometimes made again while the program starts).
+main_window() {
+  local w
+  for w in $(xdotool search --onlyvisible --name '^Vendrix Purgewell$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    if [ "${WIDTH:-}" = 1000 ] && [ "${HEIGHT:-}" = 640 ]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
+window=""
+for _ in $(seq 1 180); do
+  if main_window >/dev/null; then
+    sleep 1
+    window=$(main_window) && break
+  fi
+  sleep 1
+done
 if [ -z "$window" ]; then
   echo "The main window did not appear. Wine said:" >&2
   cat "$errors" >&2

@@ -1,0 +1,50 @@
+#include "leftovers/installstate.h"
+
+#include "inventory/appenum.h"
+#include "inventory/programhelpers.h"
+#include "leftovers/folderlister.h"
+#include "leftovers/programpaths.h"
+
+#include <QByteArray>
+#include <QString>
+
+bool IsSameEntry(const InstalledProgram &entry, const InstalledProgram &program)
+{
+    const QByteArray own = FieldText(program.SubKeyName);
+    if (own.isEmpty())
+        return FieldText(entry.DisplayName) == FieldText(program.DisplayName)
+               && FieldText(entry.UninstallString) == FieldText(program.UninstallString);
+    return entry.RegistryRoot == program.RegistryRoot && entry.RegistryView == program.RegistryView
+           && qstricmp(FieldText(entry.SubKeyName).constData(), own.constData()) == 0;
+}
+
+bool UninstallerIsGone(const InstalledProgram &entry, const pw::Platform &platform)
+{
+    const QString file = UninstallerFile(FieldText(entry.UninstallString));
+    if (file.isEmpty() || !platform.folders)
+        return false;
+    const QString native = QString::fromStdString(platform.folders->ToNativePath(file.toStdString()));
+    if (native.isEmpty())
+        return false;
+    bool there = false;
+    PathType(native, &there); // a link is there even when its target is gone
+    return !there;
+}
+
+bool IsStillInstalled(const InstalledProgram &program, const InstalledProgramList &entries,
+                      const pw::Platform &platform)
+{
+    for (const InstalledProgram &entry : entries)
+        if (IsSameEntry(entry, program) && !UninstallerIsGone(entry, platform))
+            return true;
+    return false;
+}
+
+bool IsStillInstalled(const InstalledProgram &program, const pw::Platform &platform)
+{
+    if (!platform.registry || !platform.system)
+        return true;
+    CAppEnum inventory(platform.registry, platform.system);
+    inventory.EnumPrograms();
+    return IsStillInstalled(program, inventory.GetPrograms() + inventory.GetUpdates(), platform);
+}

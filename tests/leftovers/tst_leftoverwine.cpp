@@ -1,0 +1,183 @@
+// The leftover scan and removal on a real machine: a program installed by a real NSIS
+// installer leaves files in all six places after its careless uninstaller ran; a sibling from
+// the same vendor, whose name contains the removed one's, stays installed and untouched.
+#include "inventory/appenum.h"
+#include "libs/sharelog/sharelog.h"
+#include "leftovers/folderlister.h"
+#include "leftovers/leftovercleaner.h"
+#include "support/testmachine.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace pw;
+
+namespace {
+
+const char kUninstall[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+QString folderOf(ISpecialFolders &folders, int csidl)
+{
+    std::string path;
+    return folders.SpecialFolder(csidl, &path) == kErrorSuccess ? QString::fromLocal8Bit(path.c_str()) : QString();
+}
+
+} // namespace
+
+class TestLeftoverWine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        sharelog::SetLogFilePath(m_logDir.filePath(QStringLiteral("purgewell.log")));
+        QString error;
+        QVERIFY2(m_machine.Create(&error), qPrintable(error));
+        QVERIFY2(m_machine.InstallSilently(QStringLiteral(NOTES_INSTALLER), &error), qPrintable(error));
+        QVERIFY2(m_machine.InstallSilently(QStringLiteral(SYNC_INSTALLER), &error), qPrintable(error));
+        m_platform = m_machine.Backend();
+        m_previous = CurrentPlatform();
+        SetCurrentPlatform(m_platform);
+    }
+    void cleanupTestCase() { SetCurrentPlatform(m_previous); }
+
+    void uninstallThenCleanRemovesOnlyTheLeftovers()
+    {
+        CAppEnum inventory;
+        inventory.EnumPrograms();
+        InstalledProgram notes, sync;
+        for (const InstalledProgram &p : inventory.GetPrograms()) {
+            if (QByteArray(p.DisplayName) == "Vexa Notes")
+                notes = p;
+            else if (QByteArray(p.DisplayName) == "Vexa Notes Sync")
+                sync = p;
+        }
+        QVERIFY(notes.SubKeyName[0] && sync.SubKeyName[0]);
+
+        const QString roaming = folderOf(*m_platform.folders, kCsidlAppData);
+        const QString startMenu = folderOf(*m_platform.folders, kCsidlCommonPrograms);
+        const QString desktop = folderOf(*m_platform.folders, kCsidlCommonDesktop);
+        QVERIFY(!roaming.isEmpty() && !startMenu.isEmpty() && !desktop.isEmpty());
+        const QString programData = roaming.left(3) + QStringLiteral("ProgramData");
+        auto placesOf = [&](const QString &name, const QString &installFolder) {
+            return QStringList{installFolder + QStringLiteral("\\readme.txt"),
+                               installFolder + QStringLiteral("\\plugins\\spell.dat"),
+                               roaming + QStringLiteral("\\Vexa\\") + name + QStringLiteral("\\settings.ini"),
+                               roaming + QStringLiteral("\\Vexa\\") + name + QStringLiteral("\\Cache\\thumbs.db"),
+                               programData + QStringLiteral("\\Vexa\\") + name + QStringLiteral("\\db\\library.db"),
+                               startMenu + QLatin1Char('\\') + name + QLatin1Char('\\') + name + QStringLiteral(".lnk"),
+                               desktop + QLatin1Char('\\') + name + QStringLiteral(".lnk")};
+        };
+        const QString notesFolder = QString::fromLocal8Bit(notes.InstallLocation);
+        const QString syncFolder = QString::fromLocal8Bit(sync.InstallLocation);
+        const QStringList notesFiles = placesOf(QStringLiteral("Vexa Notes"), notesFolder);
+        const QStringList syncFiles = placesOf(QStringLiteral("Vexa Notes Sync"), syncFolder);
+        for (const QString &f : notesFiles + syncFiles)
+            QVERIFY2(exists(f), qPrintable(f));
+        const QByteArray notesMui = (notesFolder + QStringLiteral("\\app.exe.FriendlyAppName")).toLocal8Bit();
+        const QByteArray syncMui = (syncFolder + QStringLiteral("\\app.exe.FriendlyAppName")).toLocal8Bit();
+        QVERIFY(hasMuiCache(notesMui));
+        QVERIFY(hasMuiCache(syncMui));
+
+        // The program's own uninstaller, waited for as the uninstall run does.
+        const IProcessRunner::Result run = m_platform.processes->Run(notes.UninstallString, 0, true);
+        QCOMPARE(run.startError, kErrorSuccess);
+        QVERIFY(!exists(notesFolder + QStringLiteral("\\app.exe")));
+        QVERIFY(hasEntry(QByteArray(notes.SubKeyName)));
+
+        CLeftoverCleaner cleaner;
+        const CleanResult r = cleaner.CleanLeftovers(notes);
+        QVERIFY(!r.StillInstalled);
+        QVERIFY2(r.Failed.isEmpty(), qPrintable(r.Failed.isEmpty() ? QString() : r.Failed.first().Path));
+        int registryItems = 0, muiItems = 0;
+        for (const LeftoverItem &item : r.Found) {
+            registryItems += item.Kind == LeftoverRegistry;
+            muiItems += item.Kind == LeftoverMuiCache;
+        }
+        QVERIFY(registryItems >= 2); // values, then the key
+        QCOMPARE(muiItems, 1);
+
+        for (const QString &f : notesFiles)
+            QVERIFY2(!exists(f), qPrintable(f));
+        QVERIFY(!exists(roaming + QStringLiteral("\\Vexa\\Vexa Notes")));
+        QVERIFY(!exists(programData + QStringLiteral("\\Vexa\\Vexa Notes")));
+        QVERIFY(!hasEntry(QByteArray(notes.SubKeyName)));
+        QVERIFY(!hasMuiCache(notesMui));
+
+        // The sibling: its desktop shortcut carries the removed program's name but is kept as
+        // the sibling's; every file, its entry and its MuiCache name are still there, and it is
+        // still listed.
+        QStringList refused;
+        for (const LeftoverItem &item : r.Refused)
+            refused << item.Path;
+        QCOMPARE(refused, QStringList{desktop + QStringLiteral("\\Vexa Notes Sync.lnk")});
+        for (const QString &f : syncFiles)
+            QVERIFY2(exists(f), qPrintable(f));
+        QVERIFY(exists(syncFolder + QStringLiteral("\\app.exe")));
+        QVERIFY(hasMuiCache(syncMui));
+        QVERIFY(hasEntry(QByteArray(sync.SubKeyName)));
+        inventory.EnumPrograms();
+        bool listed = false;
+        for (const InstalledProgram &p : inventory.GetPrograms())
+            listed = listed || QByteArray(p.DisplayName) == "Vexa Notes Sync";
+        QVERIFY(listed);
+    }
+
+    // The user cancelled the uninstaller (here: it never ran): nothing of the program goes.
+    void stillInstalledProgramKeepsEverything()
+    {
+        CAppEnum inventory;
+        inventory.EnumPrograms();
+        InstalledProgram sync;
+        for (const InstalledProgram &p : inventory.GetPrograms())
+            if (QByteArray(p.DisplayName) == "Vexa Notes Sync")
+                sync = p;
+        QVERIFY(sync.SubKeyName[0]);
+        const CleanResult r = CLeftoverCleaner().CleanLeftovers(sync);
+        QVERIFY(r.StillInstalled);
+        QVERIFY(r.Found.isEmpty() && r.Removed.isEmpty());
+        QVERIFY(exists(QString::fromLocal8Bit(sync.InstallLocation) + QStringLiteral("\\app.exe")));
+        QVERIFY(hasEntry(QByteArray(sync.SubKeyName)));
+    }
+
+private:
+    bool exists(const QString &windowsPath)
+    {
+        // Without following links: on Windows QFileInfo takes every path ending in ".lnk" for a
+        // link, there or not.
+        const QString native = QString::fromStdString(m_platform.folders->ToNativePath(windowsPath.toStdString()));
+        bool found = false;
+        PathType(native, &found);
+        return !native.isEmpty() && found;
+    }
+    bool hasEntry(const QByteArray &subKey)
+    {
+        RegKey key = 0;
+        const WinError e = m_platform.registry->OpenKey(RootKey(RegRoot::LocalMachine),
+                                                       std::string(kUninstall) + subKey.toStdString(),
+                                                       kKeyRead | kKeyWow64_64Key, &key);
+        if (e == kErrorSuccess)
+            m_platform.registry->CloseKey(key);
+        return e == kErrorSuccess;
+    }
+    bool hasMuiCache(const QByteArray &valueName)
+    {
+        RegKey key = 0;
+        if (m_platform.registry->OpenKey(RootKey(RegRoot::CurrentUser), MuiCacheKey(RegRoot::CurrentUser), kKeyRead,
+                                        &key) != kErrorSuccess)
+            return false;
+        uint32_t type = 0, size = 0;
+        const WinError e = m_platform.registry->QueryValue(key, valueName.constData(), &type, nullptr, &size);
+        m_platform.registry->CloseKey(key);
+        return e == kErrorSuccess;
+    }
+
+    QTemporaryDir m_logDir;
+    CTestMachine m_machine;
+    Platform m_platform;
+    Platform m_previous;
+};
+
+QTEST_GUILESS_MAIN(TestLeftoverWine)
+#include "tst_leftoverwine.moc"
