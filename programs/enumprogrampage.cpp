@@ -1,9 +1,9 @@
 #include "programs/enumprogrampage.h"
 
-#include "shell/msgids.h"
+#include "libs/shell/msgids.h"
 #include "programs/refreshdlg.h"
-#include "shell/stylefile.h"
-#include "shell/uipublic.h"
+#include "libs/shell/stylefile.h"
+#include "libs/shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
 #include "libs/sharelog/sharelog.h"

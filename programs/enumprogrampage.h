@@ -2,7 +2,7 @@
 // The "Applications" page: the list of installed classic programs with sorting, live search,
 // ticking, a details tooltip and refresh, and the uninstall run that starts from it (a row's
 // trash button or the uninstall button for every ticked row).
-#include "shell/rightcontentbase.h"
+#include "libs/shell/rightcontentbase.h"
 #include "inventory/installedprogram.h"
 #include "libs/vdxqt/notifycentor.h"
 

@@ -1,4 +1,4 @@
-#include "shell/stylefile.h"
+#include "libs/shell/stylefile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "shell/widgethelpers.h"
+#include "libs/shell/widgethelpers.h"
 
 #include <QFont>
 #include <QPalette>

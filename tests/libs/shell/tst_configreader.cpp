@@ -1,5 +1,5 @@
 // Settings: "userconfig" overrides "uiconfig" key by key, nothing has a default.
-#include "shell/configreader.h"
+#include "libs/shell/configreader.h"
 
 #include <QDir>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "shell/configreader.h"
+#include "libs/shell/configreader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "shell/processexit.h"
+#include "libs/shell/processexit.h"
 
 #include "platform/platform.h"
 
