@@ -1,28 +1,24 @@
 #include "programs/enumprogrampage.h"
 
-#include "libs/shell/msgids.h"
-#include "programs/refreshdlg.h"
-#include "libs/shell/stylefile.h"
-#include "libs/shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
+#include "libs/shell/msgids.h"
+#include "libs/shell/stylefile.h"
+#include "libs/shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "programs/detailtooltip.h"
-#include "programs/imagebutton.h"
-#include "programs/programicon.h"
+#include "programs/listrefresh.h"
 #include "programs/programtreewidget.h"
 #include "programs/readyuninstalldlg.h"
+#include "programs/refreshdlg.h"
 #include "programs/uninstallrstdlg.h"
-#include "platform/platform.h"
-#include "programs/uninstallreport.h"
 #include "widgets/filetreeitemdelegate.h"
 #include "widgets/searchedit.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,21 +31,8 @@
 #include <QTreeWidget>
 
 #include <cstring>
-#include <mutex>
-#include <thread>
-
-// What the refresh worker hands over: written on the worker, read on the GUI thread after
-// MSG_LIST_READY. Shared, so a worker that outlives the page writes into memory that still
-// exists.
-struct CEnumProgramPage::RefreshInbox {
-    std::mutex mutex;
-    bool ready = false;
-    InstalledProgramList programs;
-};
 
 namespace {
-
-constexpr int kAnimationFrames = 50;
 
 QString BorderImageSheet(const QString &normal, const QString &hover, const QString &pressed,
                          const QString &disabled = QString(), const QString &extra = QString(),
@@ -69,23 +52,21 @@ QWidget *MainWindow()
     return CUIPublic::GetInstance()->GetMainWindow();
 }
 
+// The product's name as the user sees it: the main window's title.
+QString ProductName()
+{
+    QWidget *window = MainWindow();
+    const QString title = window ? window->windowTitle() : QString();
+    return title.isEmpty() ? QStringLiteral("Vendrix Purgewell") : title;
+}
+
 } // namespace
 
 CEnumProgramPage::CEnumProgramPage(int pageId)
-    : CRightContentBase(pageId), m_refreshInbox(std::make_shared<RefreshInbox>())
+    : CRightContentBase(pageId), m_listRefresh(std::make_unique<CListRefresh>())
 {
     setContentsMargins(24, 0, 24, 0);
     setSpacing(0);
-    m_loadingFrames.resize(kAnimationFrames);
-    m_loadingFirstFrame = LoadingFrame(0);
-    m_trashImages[0] = QPixmap(QStringLiteral("./Resources/icon_trash.png"));
-    m_trashImages[1] = QPixmap(QStringLiteral("./Resources/icon_trash_hover.png"));
-    m_trashImages[2] = QPixmap(QStringLiteral("./Resources/icon_trash_press.png"));
-    m_nameFont.setPixelSize(14);
-    m_nameFont.setWeight(QFont::Medium);
-    m_smallFont.setPixelSize(12);
-    m_whiteText.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    m_dimText.setColor(QPalette::WindowText, QColor(255, 255, 255, 153));
 
     // Top bar.
     auto *top = new QWidget;
@@ -147,7 +128,9 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_tree->setSortingEnabled(true);
     connect(m_tree->header(), &QHeaderView::sectionClicked, this, &CEnumProgramPage::sectionClickedSlot);
     connect(m_tree, &QTreeWidget::itemPressed, this, &CEnumProgramPage::TreeitemClicked);
-    m_tree->SetCellFactory([this](QTreeWidgetItem *item) { CreateCells(item); });
+    m_rows = new CProgramRows(m_tree, this);
+    connect(m_rows, &CProgramRows::tickClicked, this, &CEnumProgramPage::CheckSize);
+    connect(m_rows, &CProgramRows::trashClicked, this, &CEnumProgramPage::UninstallClicked);
     addWidget(m_tree);
 
     // Bottom bar.
@@ -192,34 +175,40 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_animationTimer = new QTimer(this);
     m_animationTimer->setInterval(100);
     connect(m_animationTimer, &QTimer::timeout, this, &CEnumProgramPage::onTimeout);
-    // The pause between two programs runs on a timer so the window keeps painting.
-    m_pauseTimer = new QTimer(this);
-    m_pauseTimer->setSingleShot(true);
-    m_pauseTimer->setInterval(kStepPauseMs);
-    connect(m_pauseTimer, &QTimer::timeout, this, &CEnumProgramPage::StartNextRow);
+    m_run = new CUninstallRun(this);
+    connect(m_run, &CUninstallRun::stepStarted, this, &CEnumProgramPage::StepStarted);
+    connect(m_run, &CUninstallRun::deepCleanStarted, this, [this](int index) {
+        m_rows->SetStatusText(index, tr("Deep Clean..."));
+    });
+    connect(m_run, &CUninstallRun::stepDone, this, &CEnumProgramPage::StepDone);
+    connect(m_run, &CUninstallRun::finished, this, &CEnumProgramPage::FinishUninstall);
 
     SetNotifyCentor(CBPNotifyCentor::instance());
-    RegisterMsg(MSG_UNINSTALL_ONE_DONE);
     RegisterMsg(MSG_REFRESH_PAGE);
     RegisterMsg(MSG_LIST_READY);
-    RegisterMsg(MSG_DEEP_CLEAN_STARTED);
 
     m_programs = CUIPublic::GetInstance()->GetPrograms();
     CreateTree();
 }
 
-const QPixmap &CEnumProgramPage::LoadingFrame(int frame)
-{
-    // Each image is read from disk once, when the animation first needs it.
-    QPixmap &image = m_loadingFrames[frame];
-    if (image.isNull())
-        image = QPixmap(QStringLiteral("./Resources/loading/loading_%1.png").arg(frame));
-    return image;
-}
-
 QTreeWidget *CEnumProgramPage::tree() const
 {
     return m_tree;
+}
+
+InstalledProgramList CEnumProgramPage::programs() const
+{
+    return m_programs;
+}
+
+CEnumProgramPage::RowWidgets CEnumProgramPage::rowWidgets(int index) const
+{
+    return m_rows->Row(index);
+}
+
+bool CEnumProgramPage::isUninstalling() const
+{
+    return m_run->IsRunning();
 }
 
 CEnumProgramPage::~CEnumProgramPage()
@@ -230,38 +219,20 @@ CEnumProgramPage::~CEnumProgramPage()
 
 int CEnumProgramPage::ReceiveMsg(const __MsgData &msg)
 {
-    const auto pageOf = [&msg] {
-        int page = -1;
-        if (msg.data && msg.len >= int(sizeof page))
-            std::memcpy(&page, msg.data, sizeof page);
-        return page;
-    };
+    int page = -1;
+    if (msg.data && msg.len >= int(sizeof page))
+        std::memcpy(&page, msg.data, sizeof page);
     switch (msg.id) {
-    case MSG_UNINSTALL_ONE_DONE:
-        if (m_job)
-            StepDone();
-        break;
-    case MSG_DEEP_CLEAN_STARTED:
-        if (m_job && m_statusLabel)
-            m_statusLabel->setText(tr("Deep Clean..."));
-        break;
     case MSG_REFRESH_PAGE:
         // Run after the sender (the result dialog) has finished closing.
-        if (pageOf() == PAGE_PROGRAMS)
+        if (page == PAGE_PROGRAMS)
             QTimer::singleShot(0, this, &CEnumProgramPage::RefreshClicked);
         break;
     case MSG_LIST_READY:
         // Rows are never rebuilt under a running uninstall; its end refreshes them.
-        if (pageOf() == PAGE_PROGRAMS && !isUninstalling()) {
+        if (page == PAGE_PROGRAMS && !isUninstalling()) {
             InstalledProgramList programs = m_programs;
-            {
-                std::lock_guard<std::mutex> lock(m_refreshInbox->mutex);
-                if (m_refreshInbox->ready) {
-                    programs = m_refreshInbox->programs;
-                    m_refreshInbox->programs.clear();
-                    m_refreshInbox->ready = false;
-                }
-            }
+            m_listRefresh->Take(&programs);
             ShowPrograms(programs);
             if (m_refreshDlg)
                 m_refreshDlg->close();
@@ -274,7 +245,7 @@ int CEnumProgramPage::ReceiveMsg(const __MsgData &msg)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Building the rows
+// The list
 
 void CEnumProgramPage::ShowPrograms(const InstalledProgramList &programs)
 {
@@ -286,155 +257,15 @@ void CEnumProgramPage::ShowPrograms(const InstalledProgramList &programs)
 
 void CEnumProgramPage::CreateTree()
 {
-    m_programCount = m_programs.size();
     LogInfoEx(sharelog::TimedLine("create tree begin with %s\r\n").constData());
-    FillTree();
+    m_rows->Fill(m_programs, m_sortKey == SortBySize ? ColSizeKey : ColNameKey, Qt::SortOrder(m_sortOrder));
     LogInfoEx(sharelog::TimedLine("create tree end with %s\r\n").constData());
     m_selectedCount = 0;
     m_selectedSize = 0;
     m_summaryLabel->clear();
-    m_countLabel->setText(tr("(%1)").arg(m_programCount));
+    m_countLabel->setText(tr("(%1)").arg(m_programs.size()));
     m_uninstallBtn->setEnabled(false);
     m_refreshing = 0;
-}
-
-void CEnumProgramPage::FillTree()
-{
-    // Adding rows one by one to a painting, sorting tree re-sorts and re-lays out the whole
-    // list for every row. Build with updates and sorting off and sort once at the end. The
-    // rows get their cell widgets from the tree as they come into view (CreateCells).
-    m_tree->setUpdatesEnabled(false);
-    m_tree->setSortingEnabled(false);
-    m_tree->clear();
-    m_rows.clear();
-    m_rows.resize(m_programs.size());
-    m_rowsLocked = false;
-
-    // Name and publisher, converted once per rebuild rather than on every keystroke. A line
-    // break cannot be typed into the search field, so no match spans the two.
-    m_searchKeys.clear();
-    m_searchKeys.reserve(m_programs.size());
-    for (const InstalledProgram &program : qAsConst(m_programs))
-        m_searchKeys.append(QString::fromLocal8Bit(program.DisplayName) + QLatin1Char('\n') +
-                            QString::fromLocal8Bit(program.Publisher));
-
-    QList<QTreeWidgetItem *> items;
-    items.reserve(m_programs.size());
-    for (int i = 0; i < m_programs.size(); ++i) {
-        const InstalledProgram &program = m_programs.at(i);
-        auto *item = new QTreeWidgetItem;
-        item->setText(ColNameKey, QString::fromLocal8Bit(program.DisplayName));
-        item->setData(ColName, Qt::UserRole, i);
-        item->setText(ColSize, FormatSize(program.Size));
-        const QString version = QString::fromLocal8Bit(program.DisplayVersion);
-        item->setText(ColVersion, version.isEmpty() ? QStringLiteral("-") : version);
-        item->setData(ColSizeKey, Qt::DisplayRole, qint64(program.Size));
-        m_rows[i].item = item;
-        items.append(item);
-    }
-    m_tree->addTopLevelItems(items);
-
-    m_tree->header()->setSortIndicator(m_sortKey == SortBySize ? ColSizeKey : ColNameKey, Qt::SortOrder(m_sortOrder));
-    m_tree->setSortingEnabled(true); // sorts once, by the indicator
-    m_tree->setUpdatesEnabled(true);
-    m_tree->LayoutNow();
-}
-
-void CEnumProgramPage::CreateCells(QTreeWidgetItem *item)
-{
-    const int index = item->data(ColName, Qt::UserRole).toInt();
-    if (index < 0 || index >= m_programs.size())
-        return;
-    m_tree->setItemWidget(item, ColName, CreateNameCell(m_programs.at(index), index));
-    m_tree->setItemWidget(item, ColOperation, CreateOperationCell(index));
-    if (m_rowsLocked) {
-        // A row that comes into view during a run is locked like the others.
-        m_rows[index].check->setEnabled(false);
-        m_rows[index].trash->hide();
-    }
-}
-
-// Cells take fonts and palettes rather than style sheets of their own: each style sheet is
-// parsed and polished per widget, and rows are made while the user scrolls and types.
-QWidget *CEnumProgramPage::CreateNameCell(const InstalledProgram &program, int index)
-{
-    auto *cell = new QWidget(m_tree->viewport());
-    cell->setFixedHeight(48);
-    auto *layout = new QHBoxLayout(cell);
-    layout->setContentsMargins(20, 0, 15, 0);
-    layout->setSpacing(0);
-    layout->setAlignment(Qt::AlignLeft);
-
-    auto *check = new QCheckBox(cell);
-    check->setProperty("checkindex", index);
-    connect(check, &QCheckBox::clicked, this, &CEnumProgramPage::CheckSize);
-    layout->addWidget(check);
-    layout->addSpacing(8);
-
-    auto *icon = new QLabel(cell);
-    icon->setFixedSize(32, 32);
-    icon->setPixmap(CProgramIconCache::instance().Pixmap(QByteArray(program.DisplayIcon), 32));
-    layout->addWidget(icon);
-    layout->addSpacing(12);
-
-    auto *texts = new QVBoxLayout;
-    texts->setContentsMargins(0, 0, 0, 0);
-    texts->setSpacing(0);
-    auto *name = new QLabel(QString::fromLocal8Bit(program.DisplayName), cell);
-    name->setFont(m_nameFont);
-    name->setObjectName(QStringLiteral("ProgramName"));
-    name->setPalette(m_whiteText);
-    name->setAlignment(Qt::AlignBottom);
-    auto *publisher = new QLabel(QString::fromLocal8Bit(program.Publisher), cell);
-    publisher->setFont(m_smallFont);
-    publisher->setObjectName(QStringLiteral("ProgramPublisher"));
-    publisher->setPalette(m_dimText);
-    publisher->setAlignment(Qt::AlignTop);
-    texts->addWidget(name);
-    texts->addWidget(publisher);
-    layout->addLayout(texts);
-
-    m_rows[index].check = check;
-    return cell;
-}
-
-QWidget *CEnumProgramPage::CreateOperationCell(int index)
-{
-    auto *cell = new QWidget(m_tree->viewport());
-    cell->setFixedHeight(48);
-    auto *layout = new QHBoxLayout(cell);
-    layout->setSpacing(5);
-
-    auto *trash = new CImageButton(m_trashImages[0], m_trashImages[1], m_trashImages[2], cell);
-    trash->setFixedSize(16, 16);
-    trash->setProperty("uninstallindex", index);
-    connect(trash, &QAbstractButton::clicked, this, &CEnumProgramPage::UninstallClicked);
-    layout->addWidget(trash);
-
-    // The loading and status labels come with the first run that queues the row.
-    layout->addStretch();
-
-    m_rows[index].trash = trash;
-    return cell;
-}
-
-void CEnumProgramPage::CreateStatusLabels(int index)
-{
-    RowWidgets &row = m_rows[index];
-    if (row.status || !row.trash)
-        return;
-    QWidget *cell = row.trash->parentWidget();
-    auto *layout = static_cast<QHBoxLayout *>(cell->layout());
-    row.loading = new QLabel(cell);
-    row.loading->setPixmap(m_loadingFirstFrame);
-    row.loading->hide();
-    layout->insertWidget(1, row.loading);
-    row.status = new QLabel(tr("waiting"), cell);
-    row.status->setFont(m_smallFont);
-    row.status->setObjectName(QStringLiteral("ProgramStatus"));
-    row.status->setPalette(m_dimText);
-    row.status->hide();
-    layout->insertWidget(2, row.status);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -491,10 +322,7 @@ void CEnumProgramPage::SearchText(const QString &text)
     const int count = m_tree->topLevelItemCount();
     for (int row = 0; row < count; ++row) {
         QTreeWidgetItem *item = m_tree->topLevelItem(row);
-        const int index = item->data(ColName, Qt::UserRole).toInt();
-        bool match = text.isEmpty();
-        if (!match && index >= 0 && index < m_searchKeys.size())
-            match = m_searchKeys.at(index).contains(text, Qt::CaseInsensitive);
+        const bool match = m_rows->Matches(CProgramRows::IndexOf(item), text);
         if (item->isHidden() == match)
             item->setHidden(!match);
         if (match)
@@ -508,16 +336,12 @@ void CEnumProgramPage::SearchText(const QString &text)
 // ---------------------------------------------------------------------------------------------
 // Selection
 
-void CEnumProgramPage::CheckSize()
+void CEnumProgramPage::CheckSize(int index, bool checked)
 {
-    auto *check = qobject_cast<QCheckBox *>(sender());
-    if (!check)
-        return;
-    const int index = check->property("checkindex").toInt();
     if (index < 0 || index >= m_programs.size())
         return;
     const uint64_t size = m_programs.at(index).Size;
-    if (check->isChecked()) {
+    if (checked) {
         m_selectedSize += size;
         ++m_selectedCount;
     } else {
@@ -563,8 +387,8 @@ void CEnumProgramPage::TreeitemClicked(QTreeWidgetItem *item, int column)
     const QRect cell = m_tree->visualRect(m_tree->model()->index(row, ColName));
     if (!CFileTreeItemDelegate::DetailsRectFor(cell).contains(m_lastPress))
         return;
-    const int index = item->data(ColName, Qt::UserRole).toInt();
-    if (index < 0 || index >= m_rows.size() || !m_rows.at(index).check)
+    const int index = CProgramRows::IndexOf(item);
+    if (index < 0 || index >= m_programs.size() || !m_rows->Row(index).check)
         return;
     const InstalledProgram &program = m_programs.at(index);
     m_toolTip->SetDetails(item->text(ColNameKey), item->text(ColVersion),
@@ -584,22 +408,7 @@ void CEnumProgramPage::RefreshClicked()
     m_summaryLabel->setText(QString());
     m_search->lineEdit()->setText(QString());
     m_refreshBtn->hide();
-
-    std::shared_ptr<RefreshInbox> inbox = m_refreshInbox;
-    CAppEnum *inventory = CUIPublic::GetInstance()->GetAppEnum();
-    std::thread([inbox, inventory] {
-        // Without an inventory the list stays as it is.
-        if (inventory) {
-            inventory->EnumPrograms();
-            const InstalledProgramList programs = inventory->GetPrograms();
-            std::lock_guard<std::mutex> lock(inbox->mutex);
-            inbox->programs = programs;
-            inbox->ready = true;
-        }
-        CBPNotifyCentor::instance()->Send(MSG_CLOSE_DLG, 0, nullptr, 0);
-        const int page = PAGE_PROGRAMS;
-        CBPNotifyCentor::instance()->Send(MSG_LIST_READY, 0, &page, sizeof page);
-    }).detach();
+    m_listRefresh->Start(CUIPublic::GetInstance()->GetAppEnum());
 
     auto *dialog = new CRefreshDlg(MainWindow());
     dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -614,15 +423,6 @@ void CEnumProgramPage::RefreshClicked()
 // ---------------------------------------------------------------------------------------------
 // The uninstall run
 
-bool CEnumProgramPage::IsOwnEntry(const QString &displayName) const
-{
-    QWidget *window = MainWindow();
-    QString title = window ? window->windowTitle() : QString();
-    if (title.isEmpty())
-        title = QStringLiteral("Vendrix Purgewell");
-    return displayName.contains(title, Qt::CaseSensitive);
-}
-
 bool CEnumProgramPage::Confirm(const InstalledProgramList &programs)
 {
     auto *dialog = new CReadyUninstallDlg(MainWindow());
@@ -636,173 +436,109 @@ bool CEnumProgramPage::Confirm(const InstalledProgramList &programs)
     return confirmed;
 }
 
-void CEnumProgramPage::UninstallClicked()
+QVector<int> CEnumProgramPage::TickedInListOrder() const
 {
-    auto *trash = qobject_cast<QAbstractButton *>(sender());
-    if (!trash || isUninstalling())
+    // Tree order is the order the user sees, rows hidden by the search included. The product's
+    // entry goes last: its uninstaller ends this program.
+    QVector<int> ticked;
+    int product = -1;
+    const QString productName = ProductName();
+    for (int row = 0; row < m_tree->topLevelItemCount(); ++row) {
+        const int index = CProgramRows::IndexOf(m_tree->topLevelItem(row));
+        const QCheckBox *check = m_rows->Row(index).check;
+        if (!check || !check->isChecked() || index < 0 || index >= m_programs.size())
+            continue;
+        if (product < 0 && IsProductEntry(QString::fromLocal8Bit(m_programs.at(index).DisplayName), productName))
+            product = index;
+        else
+            ticked.append(index);
+    }
+    if (product >= 0)
+        ticked.append(product);
+    return ticked;
+}
+
+void CEnumProgramPage::UninstallClicked(int index)
+{
+    if (isUninstalling() || index < 0 || index >= m_programs.size())
         return;
-    const int index = trash->property("uninstallindex").toInt();
-    if (index < 0 || index >= m_programs.size())
-        return;
-    m_queue.clear();
-    m_singleMode = 1;
-    m_clickedIndex = index;
     const InstalledProgram program = m_programs.at(index);
     CUIPublic::GetInstance()->SetPendingUninstallSize(program.Size);
     if (Confirm(InstalledProgramList{program}))
-        StartUninstall(true);
+        StartUninstall({index});
 }
 
 void CEnumProgramPage::UninstallAllClicked()
 {
     if (isUninstalling())
         return;
-    m_singleMode = 0;
-    m_batchList.clear();
-    m_queue.clear();
-    bool haveOwn = false;
-    InstalledProgram own;
-    // Tree order is the order the user sees, rows hidden by the search included.
-    for (int row = 0; row < m_tree->topLevelItemCount(); ++row) {
-        const int index = m_tree->topLevelItem(row)->data(ColName, Qt::UserRole).toInt();
-        const RowWidgets &widgets = m_rows.value(index);
-        if (!widgets.check || !widgets.check->isChecked())
-            continue;
-        const InstalledProgram &program = m_programs.at(index);
-        if (IsOwnEntry(QString::fromLocal8Bit(program.DisplayName))) {
-            own = program;
-            haveOwn = true;
-        } else {
-            m_batchList.append(program);
-        }
-    }
-    if (haveOwn)
-        m_batchList.append(own);
-    if (m_batchList.isEmpty())
+    const QVector<int> ticked = TickedInListOrder();
+    if (ticked.isEmpty())
         return;
+    InstalledProgramList programs;
+    for (int index : ticked)
+        programs.append(m_programs.at(index));
     CUIPublic::GetInstance()->SetPendingUninstallSize(m_selectedSize);
-    if (Confirm(m_batchList))
-        StartUninstall(false);
+    if (Confirm(programs))
+        StartUninstall(ticked);
 }
 
-void CEnumProgramPage::StartUninstall(bool single)
+void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
 {
     m_uninstallBtn->setEnabled(false);
     m_refreshBtn->setEnabled(false);
-    m_removedCount = 0;
-    m_notRemovedCount = 0;
-    m_freedSize = 0;
-    m_queue.clear();
-    m_nextIndex = 0;
+    m_rows->Lock();
 
-    m_rowsLocked = true;
-    QTreeWidgetItem *own = nullptr;
-    for (int row = 0; row < m_tree->topLevelItemCount(); ++row) {
-        QTreeWidgetItem *item = m_tree->topLevelItem(row);
-        const int index = item->data(ColName, Qt::UserRole).toInt();
-        if (index < 0 || index >= m_rows.size() || !m_rows.at(index).check)
-            continue; // never in view yet: made locked when it comes
-        const bool queued = single ? index == m_clickedIndex : m_rows.at(index).check->isChecked();
-        m_rows.at(index).check->setEnabled(false);
-        m_rows.at(index).trash->hide();
-        if (!queued)
+    const QString productName = ProductName();
+    QVector<CUninstallRun::Step> steps;
+    for (int index : indexes) {
+        // Only a row the user could see and tick (or click) is queued.
+        if (!m_rows->Row(index).check)
             continue;
-        CreateStatusLabels(index);
-        const RowWidgets &widgets = m_rows.at(index);
-        widgets.loading->setPixmap(m_loadingFirstFrame);
-        widgets.loading->show();
-        widgets.status->setText(tr("waiting"));
-        widgets.status->show();
-        if (!single && IsOwnEntry(item->text(ColNameKey)))
-            own = item;
-        else
-            m_queue.append(item);
+        m_rows->ShowStatus(index, tr("waiting"));
+        CUninstallRun::Step step;
+        step.index = index;
+        step.program = m_programs.at(index);
+        step.isProduct = IsProductEntry(QString::fromLocal8Bit(step.program.DisplayName), productName);
+        steps.append(step);
     }
-    if (own)
-        m_queue.append(own);
-    if (m_queue.isEmpty()) {
-        FinishUninstall();
-        return;
-    }
-    StartNextRow();
+    m_run->Start(steps, m_autoRemove);
 }
 
-void CEnumProgramPage::StartNextRow()
-{
-    if (m_nextIndex >= m_queue.size())
-        return;
-    m_currentRow = m_queue.at(m_nextIndex++);
-    StartLoadingAnimation();
-    StartCurrentWorker();
-}
-
-void CEnumProgramPage::StartLoadingAnimation()
+void CEnumProgramPage::StepStarted(int index)
 {
     m_animationFrame = 0;
-    const int index = m_currentRow->data(ColName, Qt::UserRole).toInt();
-    m_loadingLabel = m_rows.value(index).loading;
-    m_statusLabel = m_rows.value(index).status;
-    if (m_statusLabel)
-        m_statusLabel->setText(tr("uninstallling"));
+    m_animatedRow = index;
+    m_rows->SetStatusText(index, tr("uninstallling"));
     m_animationTimer->start();
 }
 
 void CEnumProgramPage::onTimeout()
 {
-    if (m_animationFrame > kAnimationFrames - 1)
+    if (m_animationFrame > CProgramRows::kLoadingFrames - 1)
         m_animationFrame = 0;
-    if (m_loadingLabel)
-        m_loadingLabel->setPixmap(LoadingFrame(m_animationFrame));
+    if (QLabel *loading = m_rows->Row(m_animatedRow).loading)
+        loading->setPixmap(m_rows->LoadingFrame(m_animationFrame));
     ++m_animationFrame;
 }
 
-void CEnumProgramPage::StartCurrentWorker()
-{
-    const int index = m_currentRow->data(ColName, Qt::UserRole).toInt();
-    auto job = std::make_shared<UninstallJob>();
-    job->program = m_programs.at(index);
-    job->isThisProduct = IsOwnEntry(QString::fromLocal8Bit(job->program.DisplayName));
-    job->autoRemove = m_autoRemove;
-    m_job = job;
-    StartUninstallWorker(job, pw::CurrentPlatform(), ReportOnTheBus());
-}
-
-void CEnumProgramPage::StepDone()
+void CEnumProgramPage::StepDone(int index, bool removed)
 {
     m_animationTimer->stop();
-    const bool removed = m_job->outcome == UninstallJob::Removed;
-    if (removed) {
-        ++m_removedCount;
-        m_freedSize += m_job->program.Size;
-    } else {
-        ++m_notRemovedCount;
-    }
-    m_job.reset();
-    if (m_statusLabel)
-        m_statusLabel->setText(removed ? tr("Finished") : tr("Not uninstalled"));
-    if (m_loadingLabel)
-        m_loadingLabel->hide();
-
-    if (m_nextIndex < m_queue.size())
-        m_pauseTimer->start();
-    else
-        FinishUninstall();
+    m_rows->SetStatusText(index, removed ? tr("Finished") : tr("Not uninstalled"));
+    m_rows->HideLoading(index);
 }
 
 void CEnumProgramPage::FinishUninstall()
 {
-    m_loadingLabel = nullptr;
-    m_statusLabel = nullptr;
+    m_animatedRow = -1;
     m_animationFrame = 0;
-    m_currentRow = nullptr;
-    m_nextIndex = 0;
-    m_queue.clear();
 
     // The result covers only what was really removed.
-    CUIPublic::GetInstance()->SetPendingUninstallSize(m_freedSize);
+    CUIPublic::GetInstance()->SetPendingUninstallSize(m_run->FreedSize());
     auto *dialog = new CUninstallRstDlg(MainWindow());
     dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    dialog->SetResult(m_removedCount, PAGE_PROGRAMS, m_notRemovedCount);
+    dialog->SetResult(m_run->RemovedCount(), PAGE_PROGRAMS, m_run->NotRemovedCount());
     dialog->CreateLayout();
     dialog->exec();
     delete dialog;
