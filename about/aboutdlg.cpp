@@ -1,10 +1,10 @@
 #include "about/aboutdlg.h"
 
-#include "libs/shell/linkopener.h"
-#include "libs/shell/msgids.h"
-#include "libs/shell/widgethelpers.h"
+#include "shell/linkopener.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/vdxqt/bpqthyperlink.h"
-#include "libs/shell/productversion.h"
+#include "shell/productversion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

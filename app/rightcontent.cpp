@@ -1,7 +1,7 @@
 #include "app/rightcontent.h"
 
-#include "libs/shell/msgids.h"
-#include "libs/shell/rightcontentbase.h"
+#include "shell/msgids.h"
+#include "shell/rightcontentbase.h"
 #include "app/righttab.h"
 
 #include <QLayout>

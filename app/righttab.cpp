@@ -1,7 +1,7 @@
 #include "app/righttab.h"
 
 #include "programs/enumprogrampage.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 
 #include <QIcon>
 #include <QKeyEvent>

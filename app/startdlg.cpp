@@ -1,6 +1,6 @@
 #include "app/startdlg.h"
 
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/sharelog/sharelog.h"
 
 #include <QIcon>

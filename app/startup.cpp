@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
 #include "app/mainwin.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "app/nativeclasswindow.h"
-#include "libs/shell/stylefile.h"
-#include "libs/shell/uipublic.h"
+#include "shell/stylefile.h"
+#include "shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/default/defaultplatform.h"

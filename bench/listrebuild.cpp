@@ -3,7 +3,7 @@
 // same run; then the search, one keystroke at a time, at 1,000 rows.
 //
 // Usage: bench_listrebuild [repeats]   (runs offscreen unless QT_QPA_PLATFORM says otherwise)
-#include "libs/shell/uipublic.h"
+#include "shell/uipublic.h"
 #include "inventory/programhelpers.h"
 #include "platform/fake/fakeplatform.h"
 #include "programs/enumprogrampage.h"

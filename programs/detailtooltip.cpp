@@ -1,6 +1,6 @@
 #include "programs/detailtooltip.h"
 
-#include "libs/shell/widgethelpers.h"
+#include "shell/widgethelpers.h"
 #include "widgets/windowdlgtitle.h"
 
 #include <QEvent>

@@ -2,9 +2,9 @@
 
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
-#include "libs/shell/msgids.h"
-#include "libs/shell/stylefile.h"
-#include "libs/shell/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/stylefile.h"
+#include "shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "programs/detailtooltip.h"

@@ -5,7 +5,7 @@
 // wiring; the rows are built by CProgramRows, the list is re-read by CListRefresh and the run is
 // CUninstallRun's.
 #include "inventory/installedprogram.h"
-#include "libs/shell/rightcontentbase.h"
+#include "shell/rightcontentbase.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "programs/programrows.h"
 #include "programs/uninstallrun.h"

@@ -1,7 +1,7 @@
 #include "programs/listrefresh.h"
 
 #include "inventory/appenum.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/notifycentor.h"
 
 #include <mutex>

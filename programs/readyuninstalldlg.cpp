@@ -1,8 +1,8 @@
 #include "programs/readyuninstalldlg.h"
 
-#include "libs/shell/msgids.h"
-#include "libs/shell/stylefile.h"
-#include "libs/shell/widgethelpers.h"
+#include "shell/msgids.h"
+#include "shell/stylefile.h"
+#include "shell/widgethelpers.h"
 #include "inventory/programhelpers.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "programs/programicon.h"

@@ -1,6 +1,6 @@
 #include "programs/refreshdlg.h"
 
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 
 #include <QLabel>
 #include <QMovie>

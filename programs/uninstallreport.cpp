@@ -1,6 +1,6 @@
 #include "programs/uninstallreport.h"
 
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/notifycentor.h"
 
 UninstallReport ReportOnTheBus()

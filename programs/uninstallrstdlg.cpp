@@ -1,8 +1,8 @@
 #include "programs/uninstallrstdlg.h"
 
-#include "libs/shell/msgids.h"
-#include "libs/shell/uipublic.h"
-#include "libs/shell/widgethelpers.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
+#include "shell/widgethelpers.h"
 #include "inventory/programhelpers.h"
 
 #include <QLabel>

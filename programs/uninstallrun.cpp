@@ -1,7 +1,7 @@
 #include "programs/uninstallrun.h"
 
 #include "leftovers/uninstallworker.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "platform/platform.h"
 #include "programs/uninstallreport.h"
 

@@ -1,8 +1,8 @@
 #include "update/checkupdate.h"
 
-#include "libs/shell/configreader.h"
-#include "libs/shell/msgids.h"
-#include "libs/shell/widgethelpers.h"
+#include "shell/configreader.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/updatekit/autoupdate.h"
 #include "libs/updatekit/updateaddresses.h"
 #include "libs/vdxqt/bpqtlabel.h"

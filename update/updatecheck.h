@@ -1,7 +1,7 @@
 #pragma once
 // The update check without its windows: asks the updater, and when a newer version exists
 // fetches "Upgrade.ini" into the program folder for its description. Runs on a worker thread.
-#include "libs/shell/productversion.h"
+#include "shell/productversion.h"
 
 #include <QString>
 

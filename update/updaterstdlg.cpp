@@ -1,8 +1,8 @@
 #include "update/updaterstdlg.h"
 
-#include "libs/shell/linkopener.h"
-#include "libs/shell/msgids.h"
-#include "libs/shell/widgethelpers.h"
+#include "shell/linkopener.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/updatekit/updateaddresses.h"
 
 #include <QHBoxLayout>

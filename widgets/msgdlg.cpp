@@ -1,7 +1,7 @@
 #include "widgets/msgdlg.h"
 
-#include "libs/shell/msgids.h"
-#include "libs/shell/widgethelpers.h"
+#include "shell/msgids.h"
+#include "shell/widgethelpers.h"
 #include "libs/vdxqt/bpqtlabel.h"
 #include "libs/vdxqt/bpqtpushbtn.h"
 

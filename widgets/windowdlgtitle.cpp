@@ -1,7 +1,7 @@
 #include "widgets/windowdlgtitle.h"
 
-#include "libs/shell/msgids.h"
-#include "libs/shell/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
 #include "widgets/titlebuttons.h"
 
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "widgets/windowtitle.h"
 
-#include "libs/shell/msgids.h"
-#include "libs/shell/processexit.h"
-#include "libs/shell/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/processexit.h"
+#include "shell/uipublic.h"
 #include "widgets/titlebuttons.h"
 
 #include <QHBoxLayout>

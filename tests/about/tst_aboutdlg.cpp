@@ -1,6 +1,6 @@
 // The About box: its texts, and a link that opens the product page without closing the box.
 #include "about/aboutdlg.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/bpqthyperlink.h"
 #include "platform/fake/fakeplatform.h"
 

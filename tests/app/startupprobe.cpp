@@ -5,9 +5,9 @@
 //   "raised"                  a later instance brought this one's minimised window forward
 // With the argument "stay" the first instance minimises its window once shown and ends when it
 // is raised; otherwise it ends as soon as it is shown.
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "app/startup.h"
-#include "libs/shell/uipublic.h"
+#include "shell/uipublic.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "widgets/msgdlg.h"
 

@@ -1,8 +1,8 @@
 // The option menu: its entries, a popup that only the mouse drives, the links, the modal
 // dialogs it runs over the main window, and the page value it sends after every action.
 #include "about/aboutdlg.h"
-#include "libs/shell/msgids.h"
-#include "libs/shell/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
 #include "libs/updatekit/updateaddressoverride.h"
 #include "libs/vdxqt/bpstylemenuitem.h"
 #include "libs/vdxqt/notifycentor.h"

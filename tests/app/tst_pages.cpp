@@ -1,10 +1,10 @@
 // The page container: switching by message, rejected ids, keys that must not switch.
 #include "programs/enumprogrampage.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "app/rightcontent.h"
-#include "libs/shell/rightcontentbase.h"
+#include "shell/rightcontentbase.h"
 #include "app/righttab.h"
-#include "libs/shell/uipublic.h"
+#include "shell/uipublic.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 

@@ -1,8 +1,8 @@
 // Start-up: single instance, the look, and failures that must be explained.
 #include "app/mainwin.h"
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "app/startup.h"
-#include "libs/shell/uipublic.h"
+#include "shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtpushbtn.h"
 #include "libs/vdxqt/notifycentor.h"

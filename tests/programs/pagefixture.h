@@ -2,8 +2,8 @@
 // A programs page on the test machine of the leftover tests: programs registered in the fake
 // registry with install folders and user data on its C: drive, the inventory and the main window in CUIPublic, and
 // helpers to answer the page's modal dialogs and to script uninstallers.
-#include "libs/shell/msgids.h"
-#include "libs/shell/uipublic.h"
+#include "shell/msgids.h"
+#include "shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtlabel.h"

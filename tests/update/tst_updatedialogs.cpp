@@ -1,6 +1,6 @@
 // The update check as the user meets it: the waiting dialog that cannot be dismissed while
 // the worker runs, the result dialog's views, and its buttons.
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/updatekit/updateaddressoverride.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "modalwatch.h"

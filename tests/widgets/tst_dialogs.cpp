@@ -1,5 +1,5 @@
 // The dialog kit: bus-driven closing, the message box's result codes, icons and placement.
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/bpqtpushbtn.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "widgets/basedialog.h"

@@ -1,5 +1,5 @@
 // Title bars: dragging rules, maximise/restore, the buttons and their messages, the frames.
-#include "libs/shell/msgids.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/fake/fakeplatform.h"
 #include "widgets/aeroglasshelper.h"

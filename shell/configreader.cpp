@@ -1,4 +1,4 @@
-#include "libs/shell/configreader.h"
+#include "shell/configreader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

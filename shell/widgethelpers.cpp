@@ -1,4 +1,4 @@
-#include "libs/shell/widgethelpers.h"
+#include "shell/widgethelpers.h"
 
 #include <QFont>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "libs/shell/stylefile.h"
+#include "shell/stylefile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "libs/shell/processexit.h"
+#include "shell/processexit.h"
 
 #include "platform/platform.h"
 

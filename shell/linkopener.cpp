@@ -1,4 +1,4 @@
-#include "libs/shell/linkopener.h"
+#include "shell/linkopener.h"
 
 #include "libs/sharelog/sharelog.h"
 #include "platform/platform.h"

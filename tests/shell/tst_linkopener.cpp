@@ -1,8 +1,8 @@
 // Every link reaches the desktop the same way, fully percent-encoded: the help link of the
 // settings as well as the menu's, the About box's and the update dialog's.
 #include "platform/fake/fakeplatform.h"
-#include "libs/shell/linkopener.h"
-#include "libs/shell/uipublic.h"
+#include "shell/linkopener.h"
+#include "shell/uipublic.h"
 
 #include <QFile>
 #include <QTemporaryDir>

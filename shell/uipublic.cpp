@@ -1,8 +1,8 @@
-#include "libs/shell/uipublic.h"
+#include "shell/uipublic.h"
 
-#include "libs/shell/configreader.h"
-#include "libs/shell/linkopener.h"
-#include "libs/shell/msgids.h"
+#include "shell/configreader.h"
+#include "shell/linkopener.h"
+#include "shell/msgids.h"
 #include "libs/vdxqt/notifycentor.h"
 #include "platform/platform.h"
 

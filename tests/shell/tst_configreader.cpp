@@ -1,5 +1,5 @@
 // Settings: "userconfig" overrides "uiconfig" key by key, nothing has a default.
-#include "libs/shell/configreader.h"
+#include "shell/configreader.h"
 
 #include <QDir>
 #include <QtTest>
