@@ -1,4 +1,6 @@
 #pragma once
+// The start-up choice of backend, a library of its own that the program alone links: the
+// platform interfaces, the fakes and the unit tests never pull in the Wine client.
 #include <string>
 
 namespace pw {
