@@ -2,6 +2,8 @@
 
 #include "inventory/appenum.h"
 #include "inventory/programhelpers.h"
+#include "platform/platform.h"
+#include "shell/configreader.h"
 #include "shell/msgids.h"
 #include "shell/stylefile.h"
 #include "shell/uipublic.h"
@@ -443,12 +445,14 @@ QVector<int> CEnumProgramPage::TickedInListOrder() const
     QVector<int> ticked;
     int product = -1;
     const QString productName = ProductName();
+    const QString productFolder = ProgramFolder();
+    const pw::Platform platform = pw::CurrentPlatform();
     for (int row = 0; row < m_tree->topLevelItemCount(); ++row) {
         const int index = CProgramRows::IndexOf(m_tree->topLevelItem(row));
         const QCheckBox *check = m_rows->Row(index).check;
         if (!check || !check->isChecked() || index < 0 || index >= m_programs.size())
             continue;
-        if (product < 0 && IsProductEntry(QString::fromLocal8Bit(m_programs.at(index).DisplayName), productName))
+        if (product < 0 && IsProductEntry(m_programs.at(index), productName, productFolder, platform))
             product = index;
         else
             ticked.append(index);
@@ -490,6 +494,8 @@ void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
     m_rows->Lock();
 
     const QString productName = ProductName();
+    const QString productFolder = ProgramFolder();
+    const pw::Platform platform = pw::CurrentPlatform();
     QVector<CUninstallRun::Step> steps;
     for (int index : indexes) {
         // Only a row the user could see and tick (or click) is queued.
@@ -499,7 +505,7 @@ void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
         CUninstallRun::Step step;
         step.index = index;
         step.program = m_programs.at(index);
-        step.isProduct = IsProductEntry(QString::fromLocal8Bit(step.program.DisplayName), productName);
+        step.isProduct = IsProductEntry(step.program, productName, productFolder, platform);
         steps.append(step);
     }
     m_run->Start(steps, m_autoRemove);

@@ -1,15 +1,36 @@
 #include "programs/uninstallrun.h"
 
+#include "leftovers/programpaths.h"
 #include "leftovers/uninstallworker.h"
 #include "shell/msgids.h"
 #include "platform/platform.h"
 #include "programs/uninstallreport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
-bool IsProductEntry(const QString &displayName, const QString &productName)
+bool IsProductEntry(const InstalledProgram &entry, const QString &productName, const QString &productFolder,
+                    const pw::Platform &platform)
 {
-    return !productName.isEmpty() && displayName.contains(productName, Qt::CaseSensitive);
+    const QString name = QString::fromLocal8Bit(entry.DisplayName);
+    if (productName.isEmpty() || !name.startsWith(productName, Qt::CaseSensitive)
+        || (name.size() > productName.size() && name.at(productName.size()) != QLatin1Char(' ')))
+        return false;
+    const QString uninstaller = UninstallerFile(QByteArray(entry.UninstallString));
+    if (uninstaller.isEmpty() || !platform.folders || productFolder.isEmpty())
+        return false;
+    const QString native = QString::fromStdString(platform.folders->ToNativePath(uninstaller.toStdString()));
+    if (native.isEmpty())
+        return false;
+    const QString folder = QDir::cleanPath(QFileInfo(native).absolutePath());
+    const QString own = QDir::cleanPath(QFileInfo(productFolder).absoluteFilePath());
+#ifdef _WIN32
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    return folder.compare(own, cs) == 0 || folder.startsWith(own + QLatin1Char('/'), cs);
 }
 
 CUninstallRun::CUninstallRun(QObject *parent) : QObject(parent), m_pauseTimer(new QTimer(this))

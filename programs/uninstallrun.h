@@ -21,8 +21,16 @@
 class QTimer;
 struct UninstallJob;
 
-// Whether `displayName` is the product's entry, for a product whose name is `productName`.
-bool IsProductEntry(const QString &displayName, const QString &productName);
+namespace pw {
+struct Platform;
+}
+
+// Whether `entry` is the product's entry: it bears the product's name (`productName`, alone or
+// followed by a space and more, such as a version) and its uninstaller lies in the product's own
+// folder (`productFolder`, a native path) as `platform` maps it. A name that merely contains the
+// product's name, or a copy of the product installed elsewhere, is a program like any other.
+bool IsProductEntry(const InstalledProgram &entry, const QString &productName, const QString &productFolder,
+                    const pw::Platform &platform);
 
 class CUninstallRun : public QObject, public CBPMsgReceiver {
     Q_OBJECT

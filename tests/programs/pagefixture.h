@@ -79,7 +79,16 @@ void OnNextModal(std::function<void(T *)> answer)
 
 class PageFixture : public test::Machine {
 public:
-    PageFixture() { sharelog::SetLogFilePath(tmp.filePath(QStringLiteral("log.txt"))); }
+    // The product's own entry: its uninstaller lies in the product's folder, which is the test
+    // program's folder, reached as drive V:. Nothing is ever written there.
+    static constexpr const char *kProductName = "Vendrix Purgewell";
+    static constexpr const char *kProductCommand = "\"V:\\Vendrix\\uninst.exe\" /S";
+
+    PageFixture()
+    {
+        sharelog::SetLogFilePath(tmp.filePath(QStringLiteral("log.txt")));
+        fake.folders.SetDrive('V', QCoreApplication::applicationDirPath().toStdString());
+    }
     ~PageFixture()
     {
         delete host;
@@ -98,6 +107,8 @@ public:
     }
     static QByteArray Command(const QByteArray &name)
     {
+        if (name == kProductName)
+            return kProductCommand;
         return "\"" + InstallFolder(name).toLocal8Bit() + "\\uninst.exe\" /S";
     }
 

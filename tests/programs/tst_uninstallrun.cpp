@@ -5,6 +5,7 @@
 #include "pagefixture.h"
 #include "programs/readyuninstalldlg.h"
 #include "programs/uninstallrstdlg.h"
+#include "programs/uninstallrun.h"
 #include "widgets/searchedit.h"
 
 #include <QCheckBox>
@@ -91,6 +92,9 @@ class TestUninstallRun : public QObject {
 private slots:
     void singleRunIgnoresTicks();
     void batchRunsInTreeOrderWithOwnEntryLast();
+    void productEntry_data();
+    void productEntry();
+    void namesakeOfTheProductIsAProgramLikeAnyOther();
     void cancelLeavesEverything_data();
     void cancelLeavesEverything();
     void autoRemove_data();
@@ -189,6 +193,67 @@ void TestUninstallRun::batchRunsInTreeOrderWithOwnEntryLast()
     QCOMPARE(f.Status("Alpha"), QStringLiteral("Finished"));
     QCOMPARE(f.Status("Vendrix Purgewell"), QStringLiteral("uninstallling"));
     QVERIFY(f.IsRegistered("Bravo"));
+}
+
+void TestUninstallRun::productEntry_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<bool>("isProduct");
+    // Drive V: is the product's folder (see PageFixture).
+    QTest::newRow("its name, uninstaller in its folder") << QByteArray("Vendrix Purgewell")
+                                                         << QByteArray("\"V:\\uninst.exe\" /S") << true;
+    QTest::newRow("name with a version, uninstaller below its folder")
+        << QByteArray("Vendrix Purgewell 1.2") << QByteArray("V:\\Vendrix\\unins000.exe /SILENT") << true;
+    QTest::newRow("a copy installed elsewhere") << QByteArray("Vendrix Purgewell")
+                                                << QByteArray("\"C:\\Program Files\\Vendrix Purgewell\\uninst.exe\"")
+                                                << false;
+    QTest::newRow("name merely containing it") << QByteArray("My Vendrix Purgewell Skins")
+                                               << QByteArray("\"V:\\uninst.exe\"") << false;
+    QTest::newRow("name running on") << QByteArray("Vendrix PurgewellPro") << QByteArray("\"V:\\uninst.exe\"") << false;
+    QTest::newRow("no uninstaller path") << QByteArray("Vendrix Purgewell")
+                                         << QByteArray("MsiExec.exe /X{12345678-1234-1234-1234-123456789012}") << false;
+    QTest::newRow("another case") << QByteArray("vendrix purgewell") << QByteArray("\"V:\\uninst.exe\"") << false;
+}
+
+void TestUninstallRun::productEntry()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, command);
+    QFETCH(bool, isProduct);
+    PageFixture f;
+    InstalledProgram entry;
+    qstrncpy(entry.DisplayName, name.constData(), sizeof entry.DisplayName);
+    qstrncpy(entry.UninstallString, command.constData(), sizeof entry.UninstallString);
+    QCOMPARE(IsProductEntry(entry, QStringLiteral("Vendrix Purgewell"), QCoreApplication::applicationDirPath(),
+                            pw::CurrentPlatform()),
+             isProduct);
+}
+
+void TestUninstallRun::namesakeOfTheProductIsAProgramLikeAnyOther()
+{
+    // Its name starts with the product's, but its uninstaller is its own: it is waited for,
+    // counted, and the product goes on running.
+    PageFixture f;
+    f.Build({{"Vendrix Purgewell Toolbar", "T", "1", 10}, {"Alpha", "A", "1", 100}});
+    f.ScriptRemoval("Vendrix Purgewell Toolbar");
+    f.ScriptRemoval("Alpha");
+    f.Tick("Vendrix Purgewell Toolbar");
+    f.Tick("Alpha");
+    MsgRecorder recorder{MSG_UNINSTALL_ONE_DONE, MSG_QUIT_APP};
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.page->uninstallButton()->click();
+    QCOMPARE(listed, (QStringList{"Vendrix Purgewell Toolbar", "Alpha"}));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.count(MSG_UNINSTALL_ONE_DONE), 2, kRunTimeout);
+    QCOMPARE(recorder.count(MSG_QUIT_APP), 0);
+    const auto calls = f.fake.processes.Calls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY(calls.at(0).wait && calls.at(1).wait);
+    QTRY_VERIFY(result.shown);
+    QCOMPARE(result.text, ResultText(2, 110 * 1024));
 }
 
 void TestUninstallRun::cancelLeavesEverything_data()
