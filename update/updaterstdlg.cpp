@@ -115,6 +115,8 @@ QHBoxLayout *CUpdateRstDlg::MakeButtonRow(bool captions)
     m_updateBtn->setObjectName(QStringLiteral("updateButton"));
     m_updateBtn->setStyleSheet(updateButtonSheet());
     m_updateBtn->setFixedSize(128, 32);
+    m_updateBtn->setAccessibleName(tr("Update Now"));
+    m_updateBtn->setToolTip(tr("Open the download page of the new version"));
     buttons->addWidget(m_updateBtn, 0, Qt::AlignRight);
     m_cancelBtn = new QPushButton(captions ? tr("Cancel") : QString(), this);
     m_cancelBtn->setObjectName(QStringLiteral("cancelButton"));
