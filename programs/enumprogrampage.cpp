@@ -171,14 +171,14 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_summaryLabel->setPalette(summaryPalette);
     m_summaryLabel->setTextFormat(Qt::RichText);
     bottom->addWidget(m_summaryLabel, 0, Qt::AlignRight);
-    m_uninstallBtn = new QPushButton;
+    m_uninstallBtn = new QPushButton(tr("Uninstall"));
     m_uninstallBtn->setFixedSize(144, 32);
-    m_uninstallBtn->setAccessibleName(tr("Uninstall"));
     m_uninstallBtn->setToolTip(tr("Uninstall the ticked programs"));
     m_tree->setFocusPolicy(Qt::StrongFocus); // the list takes Tab and Space (CProgramTreeWidget)
     m_uninstallBtn->setStyleSheet(BorderImageSheet(
         QStringLiteral("./Resources/btn_uninstall.png"), QStringLiteral("./Resources/btn_uninstall_hover.png"),
-        QStringLiteral("./Resources/btn_uninstall_press.png"), QStringLiteral("./Resources/btn_uninstall_disable.png")));
+        QStringLiteral("./Resources/btn_uninstall_press.png"), QStringLiteral("./Resources/btn_uninstall_disable.png"),
+        QStringLiteral("color:white;font-size:15px;font-weight:600;"), QStringLiteral("color:rgba(255,255,255,90);")));
     connect(m_uninstallBtn, &QPushButton::clicked, this, &CEnumProgramPage::UninstallAllClicked);
     bottom->addWidget(m_uninstallBtn, 0, Qt::AlignRight);
     addLayout(bottom);

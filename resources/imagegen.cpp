@@ -685,10 +685,12 @@ int main(int argc, char *argv[])
     }
     logos();
     titleButtons();
-    captionButton(QStringLiteral("messagebox/btn_pri"), 96, 32, QStringLiteral("OK"), true, 14);
-    captionButton(QStringLiteral("messagebox/btn_sec"), 96, 32, QStringLiteral("Cancel"), false, 14);
-    captionButton(QStringLiteral("messagebox/btn_pril"), 128, 32, QStringLiteral("Update Now"), true, 14);
-    captionButton(QStringLiteral("btn_uninstall"), 144, 32, QStringLiteral("Uninstall"), true, 15);
+    // The dialog buttons' captions are the buttons' own (translated) texts, so their images
+    // carry none.
+    captionButton(QStringLiteral("messagebox/btn_pri"), 96, 32, QString(), true, 14);
+    captionButton(QStringLiteral("messagebox/btn_sec"), 96, 32, QString(), false, 14);
+    captionButton(QStringLiteral("messagebox/btn_pril"), 128, 32, QString(), true, 14);
+    captionButton(QStringLiteral("btn_uninstall"), 144, 32, QString(), true, 15);
     trashIcons();
     refreshIcons();
     sortIcons();

@@ -4,7 +4,7 @@
 # scripts/setup.sh made, installs it with apt-get, checks the menu entry, the metainfo and the
 # icon where a desktop looks for them and validates them, starts the installed program under
 # Xvfb from / (on a fresh Wine prefix) and checks that its window shows the generated images
-# (the sort and the uninstall button, found in a screenshot), then removes the
+# (the sort, refresh and uninstall buttons, found in a screenshot), then removes the
 # package again and checks that its files are gone. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -117,10 +117,11 @@ find_image() {
   awk -v s="$score" 'BEGIN { exit !(s < 0.05) }' \
     || fail "$1 is not in the window (score $score; screen: $build/package-check/screen.png)"
 }
-# The sort button at the top right, the uninstall button (disabled: nothing is ticked) at the
-# bottom right.
+# The sort and refresh buttons at the top right, the uninstall button (disabled: nothing is
+# ticked; its caption is text, so the part left of it) at the bottom right.
 find_image sortby.png 74x20+0+0 "400x80+$((x + w - 400))+$((y + 32))"
-find_image btn_uninstall_disable.png 100x16+22+8 "300x90+$((x + w - 300))+$((y + h - 90))"
+find_image refresh_normal.png 16x16+0+0 "400x80+$((x + w - 400))+$((y + 32))"
+find_image btn_uninstall_disable.png 14x24+4+4 "300x90+$((x + w - 300))+$((y + h - 90))"
 
 echo "== removing the package"
 DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get remove -y -qq purgewell
