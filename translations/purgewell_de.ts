@@ -10,12 +10,12 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Ein kostenloses, sicheres und leistungsfähiges Deinstallationsprogramm, das unerwünschte 
-Programme entfernt und alle Reste löscht.</translation>
+        <translation>Ein kostenloses, sicheres und leistungsfähiges Programm, das 
+unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
-        <translation>Copyright © 2026 Vendrix Software. Alle Rechte vorbehalten.</translation>
+        <translation>© 2026 Vendrix Software. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
