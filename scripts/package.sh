@@ -4,7 +4,8 @@
 # scripts/setup.sh made, installs it with apt-get, checks the menu entry, the metainfo and the
 # icon where a desktop looks for them and validates them, starts the installed program under
 # Xvfb from / (on a fresh Wine prefix) and checks that its window shows the generated images
-# (the sort, refresh and uninstall buttons, found in a screenshot), then removes the
+# (the sort, refresh and uninstall buttons, found in a screenshot), starts it again in German
+# (the German catalogue is loaded, the uninstall button reads otherwise), then removes the
 # package again and checks that its files are gone. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -88,7 +89,7 @@ CAPTURE
 chmod +x "$work/capture.sh"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export XDG_STATE_HOME=$work/state
-xvfb-run -a -s "-screen 0 1280x800x24" "$work/capture.sh" "$work" \
+LANG=C.UTF-8 LANGUAGE="" LC_ALL="" xvfb-run -a -s "-screen 0 1280x800x24" "$work/capture.sh" "$work" \
   || { cat "$work/program.out" >&2; fail "the main window did not appear (screen: $work/screen.png)"; }
 mkdir -p "$build/package-check"
 cp "$work/screen.png" "$build/package-check/screen.png"
@@ -122,6 +123,23 @@ find_image() {
 find_image sortby.png 74x20+0+0 "400x80+$((x + w - 400))+$((y + 32))"
 find_image refresh_normal.png 16x16+0+0 "400x80+$((x + w - 400))+$((y + 32))"
 find_image btn_uninstall_disable.png 14x24+4+4 "300x90+$((x + w - 300))+$((y + h - 90))"
+
+echo "== the installed program in German (LANG=de_DE.UTF-8)"
+cp "$work/screen.png" "$work/screen-en.png"
+cp "$work/window.txt" "$work/window-en.txt"
+LANG=de_DE.UTF-8 LANGUAGE="" LC_ALL="" xvfb-run -a -s "-screen 0 1280x800x24" "$work/capture.sh" "$work" \
+  || { cat "$work/program.out" >&2; fail "the main window did not appear in German"; }
+cp "$work/screen.png" "$build/package-check/screen-de.png"
+grep -q "Language de.*/usr/share/purgewell/translations/purgewell_de.qm" "$XDG_STATE_HOME/purgewell/purgewell.log" \
+  || fail "the German catalogue was not loaded: $(grep Language "$XDG_STATE_HOME/purgewell/purgewell.log")"
+# The uninstall button's caption is text: in German it reads differently, so the button's
+# middle differs from the English one.
+button="100x16+$((x + w - 122))+$((y + h - 40))"
+convert "$work/screen-en.png" -crop "$button" +repage "$work/button-en.png"
+convert "$work/screen.png" -crop "$button" +repage "$work/button-de.png"
+difference=$(compare -metric AE "$work/button-en.png" "$work/button-de.png" null: 2>&1 || true)
+echo "  uninstall button: $difference pixels differ from the English one"
+[ "${difference%% *}" -gt 50 ] 2>/dev/null || fail "the uninstall button reads the same in German ($difference)"
 
 echo "== removing the package"
 DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get remove -y -qq purgewell

@@ -1,5 +1,7 @@
 #include "libs/shell/translations.h"
 
+#include "libs/sharelog/sharelog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -16,10 +18,13 @@ bool InstallTranslations(QCoreApplication &app, const QLocale &locale, const QSt
         delete qt;
 
     auto *own = new QTranslator(&app);
+    const QString languages = locale.uiLanguages().join(QLatin1Char(','));
     if (own->load(locale, QStringLiteral("purgewell"), QStringLiteral("_"), QDir(folder).absolutePath())) {
         app.installTranslator(own);
+        LogInfo("Language %s: %s", qPrintable(languages), qPrintable(QDir::toNativeSeparators(own->filePath())));
         return true;
     }
+    LogInfo("Language %s: no catalogue, English", qPrintable(languages));
     delete own;
     return false;
 }
