@@ -1,4 +1,6 @@
 #include "app/startup.h"
+#include "shell/datafolder.h"
+#include "shell/translations.h"
 #include "platform/desktopservices.h"
 
 #include <QApplication>
@@ -14,5 +16,13 @@ int main(int argc, char *argv[])
     (void)g_crashFilterInstalled;
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
+    // Every resource path is relative to the data folder, which is where the program stands from
+    // here on, wherever it was started from.
+    QString error;
+    EnterDataFolder(&error);
+    if (!error.isEmpty())
+        qWarning("%s", qPrintable(error));
+    InstallTranslations(app);
+    QApplication::setDesktopFileName(QStringLiteral("example.vendrix.Purgewell"));
     return RunApplication(app);
 }

@@ -1,6 +1,6 @@
 # The Windows package: purgewell-<version>-win64.zip, made by `cpack` in the Windows build folder
 # (scripts/windows.sh). It holds the program folder as the program expects it (purgewell.exe,
-# Resources/, QSS/, uiconfig), the Qt plugins the program loads, and every DLL these import that
+# Resources/, QSS/, translations/, uiconfig), the Qt plugins the program loads, and every DLL these import that
 # Windows does not provide, found by following the imports recursively with MinGW's objdump.
 set(_pw_qt_plugins
   platforms/qwindows        # the windows platform
@@ -9,7 +9,8 @@ set(_pw_qt_plugins
   imageformats/qico)        # the window icon, Resources/Logo.ico
 
 install(TARGETS purgewell RUNTIME DESTINATION .)
-install(DIRECTORY ${PURGEWELL_RUNTIME_DIR}/Resources ${PURGEWELL_RUNTIME_DIR}/QSS DESTINATION .)
+install(DIRECTORY ${PURGEWELL_RUNTIME_DIR}/Resources ${PURGEWELL_RUNTIME_DIR}/QSS ${PURGEWELL_RUNTIME_DIR}/translations
+        DESTINATION .)
 install(FILES ${PURGEWELL_RUNTIME_DIR}/uiconfig DESTINATION .)
 set(_pw_plugin_files)
 foreach(plugin IN LISTS _pw_qt_plugins)

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -10,11 +11,12 @@ QString FormatSize(uint64_t bytes)
     if (bytes == 0)
         return QStringLiteral("-");
     const double d = double(bytes);
+    // The number keeps its point in every language; the unit is the translator's.
     if (d > 1073741824.0)
-        return QString::number(d / 1073741824.0, 'f', 2) + QStringLiteral(" GB");
+        return QCoreApplication::translate("FormatSize", "%1 GB").arg(QString::number(d / 1073741824.0, 'f', 2));
     if (d > 1048576.0)
-        return QString::number(d / 1048576.0, 'f', 2) + QStringLiteral(" MB");
-    return QString::number(d / 1024.0, 'f', 2) + QStringLiteral(" KB");
+        return QCoreApplication::translate("FormatSize", "%1 MB").arg(QString::number(d / 1048576.0, 'f', 2));
+    return QCoreApplication::translate("FormatSize", "%1 KB").arg(QString::number(d / 1024.0, 'f', 2));
 }
 
 QByteArray GetIconFilePath(QByteArray displayIcon)

@@ -86,6 +86,8 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     topLayout->addStretch();
     m_sortBtn = new QPushButton;
     m_sortBtn->setFixedSize(74, 20);
+    m_sortBtn->setAccessibleName(tr("Sort by"));
+    m_sortBtn->setToolTip(tr("Sort the programs by name or size"));
     m_sortBtn->setStyleSheet(BorderImageSheet(
         QStringLiteral("./Resources/sortby.png"), QStringLiteral("./Resources/sortby_hover.png"),
         QStringLiteral("./Resources/sortby_press.png"), QStringLiteral("./Resources/sortby.png")));
@@ -96,12 +98,17 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     topLayout->addWidget(m_search, 0, Qt::AlignRight);
     m_refreshBtn = new QPushButton;
     m_refreshBtn->setFixedSize(16, 16);
+    m_refreshBtn->setAccessibleName(tr("Refresh"));
+    m_refreshBtn->setToolTip(tr("Read the installed programs again"));
     m_refreshBtn->setStyleSheet(BorderImageSheet(
         QStringLiteral("./Resources/refresh_normal.png"), QStringLiteral("./Resources/refresh_hover.png"),
         QStringLiteral("./Resources/refresh_press.png"), QStringLiteral("./Resources/refresh_disable.png"),
         QStringLiteral("color:rgb(255,255,255);"), QStringLiteral("color:rgb(237,239,240);")));
     connect(m_refreshBtn, &QPushButton::clicked, this, &CEnumProgramPage::RefreshClicked);
     topLayout->addWidget(m_refreshBtn, 0, Qt::AlignRight);
+    // Tab: search, sort, refresh, then the list and the uninstall button (see below).
+    QWidget::setTabOrder(m_search->lineEdit(), m_sortBtn);
+    QWidget::setTabOrder(m_sortBtn, m_refreshBtn);
     addWidget(top);
 
     // The list.
@@ -149,11 +156,14 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_summaryLabel->setPalette(summaryPalette);
     m_summaryLabel->setTextFormat(Qt::RichText);
     bottom->addWidget(m_summaryLabel, 0, Qt::AlignRight);
-    m_uninstallBtn = new QPushButton;
+    m_uninstallBtn = new QPushButton(tr("Uninstall"));
     m_uninstallBtn->setFixedSize(144, 32);
+    m_uninstallBtn->setToolTip(tr("Uninstall the ticked programs"));
+    m_tree->setFocusPolicy(Qt::StrongFocus); // the list takes Tab and Space (CProgramTreeWidget)
     m_uninstallBtn->setStyleSheet(BorderImageSheet(
         QStringLiteral("./Resources/btn_uninstall.png"), QStringLiteral("./Resources/btn_uninstall_hover.png"),
-        QStringLiteral("./Resources/btn_uninstall_press.png"), QStringLiteral("./Resources/btn_uninstall_disable.png")));
+        QStringLiteral("./Resources/btn_uninstall_press.png"), QStringLiteral("./Resources/btn_uninstall_disable.png"),
+        QStringLiteral("color:white;font-size:15px;font-weight:600;"), QStringLiteral("color:rgba(255,255,255,90);")));
     connect(m_uninstallBtn, &QPushButton::clicked, this, &CEnumProgramPage::UninstallAllClicked);
     bottom->addWidget(m_uninstallBtn, 0, Qt::AlignRight);
     addLayout(bottom);

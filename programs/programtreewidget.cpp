@@ -1,5 +1,52 @@
 #include "programs/programtreewidget.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+void CProgramTreeWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (QTreeWidgetItem *item = currentItem()) {
+            for (int column = 0; column < columnCount(); ++column) {
+                QWidget *cell = itemWidget(item, column);
+                QCheckBox *check = cell ? cell->findChild<QCheckBox *>() : nullptr;
+                if (check && check->isEnabled() && check->isVisibleTo(cell)) {
+                    check->click();
+                    break;
+                }
+            }
+        }
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CProgramTreeWidget::prepareCells(QTreeWidgetItem *item)
+{
+    QString name;
+    for (int column = 0; column < columnCount() && name.isEmpty(); ++column)
+        if (QWidget *cell = itemWidget(item, column))
+            if (auto *label = cell->findChild<QLabel *>(QStringLiteral("ProgramName")))
+                name = label->text();
+    for (int column = 0; column < columnCount(); ++column) {
+        QWidget *cell = itemWidget(item, column);
+        if (!cell)
+            continue;
+        for (QAbstractButton *button : cell->findChildren<QAbstractButton *>()) {
+            button->setFocusPolicy(Qt::NoFocus);
+            if (qobject_cast<QCheckBox *>(button)) {
+                button->setAccessibleName(name);
+            } else if (button->accessibleName().isEmpty()) {
+                button->setAccessibleName(tr("Uninstall %1").arg(name));
+                button->setToolTip(tr("Uninstall this program"));
+            }
+        }
+    }
+}
+
 void CProgramTreeWidget::LayoutNow()
 {
     executeDelayedItemsLayout();
@@ -37,6 +84,7 @@ void CProgramTreeWidget::updateEditorGeometries()
             if (item && !m_made.contains(item)) {
                 m_made.insert(item);
                 m_factory(item);
+                prepareCells(item);
             }
         }
         for (int column = 0; column < columnCount(); ++column) {

@@ -53,20 +53,16 @@ void CUninstallRstDlg::CreateLayout()
     column->addSpacing(12);
 
     const uint64_t freed = CUIPublic::GetInstance()->GetPendingUninstallSize();
-    QString text;
-    if (freed == 0) {
-        text = QStringLiteral("<font style = 'font-size:16px;color:rgba(255,255,255,153)'>Successfully uninstall </font>"
-                              "<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%1</font>"
-                              "<font style = 'font-size:16px;color:rgba(255,255,255,153)'> program(s).</font>")
-                   .arg(m_count);
-    } else {
-        text = QStringLiteral("<font style = 'font-size:16px;color:rgba(255,255,255,153)'>Successfully uninstall </font>"
-                              "<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%1</font>"
-                              "<font style = 'font-size:16px; color:rgba(255,255,255,153)'> program(s) and free up </font>"
-                              "<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%2</font>")
-                   .arg(m_count)
-                   .arg(FormatSize(freed));
-    }
+    // The sentence is built from pieces so that only the numbers stand out; each piece is
+    // translated on its own.
+    const QString dim = QStringLiteral("<font style = 'font-size:16px;color:rgba(255,255,255,153)'>%1</font>");
+    const QString dimAfter = QStringLiteral("<font style = 'font-size:16px; color:rgba(255,255,255,153)'>%1</font>");
+    const QString bright = QStringLiteral("<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%1</font>");
+    QString text = dim.arg(tr("Successfully uninstall ")) + bright.arg(m_count);
+    if (freed == 0)
+        text += dim.arg(tr(" program(s)."));
+    else
+        text += dimAfter.arg(tr(" program(s) and free up ")) + bright.arg(FormatSize(freed));
     m_result = new QLabel(text, this);
     m_result->setTextFormat(Qt::RichText);
     SetWidgetFont(m_result, 16);

@@ -1,6 +1,8 @@
 // Draws every image of the program's Resources folder in the product's dark palette.
-// Usage: imagegen <output folder>. Run by the build; the output is laid out beside the
-// executable as "Resources/".
+// Usage: imagegen <output folder> [<icon theme folder>]. Run by the build; the output is laid
+// out beside the executable as "Resources/". With a second folder, the program's icon is drawn
+// into it as a freedesktop icon theme ("hicolor/<n>x<n>/apps/<name>.png" at the usual sizes and
+// "hicolor/scalable/apps/<name>.svg").
 #include "gifwriter.h"
 
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QTextStream>
 #include <QtMath>
 
@@ -633,6 +636,38 @@ void logos()
     save(emblem(64), QStringLiteral("Logo.ico"));
 }
 
+// The desktop icon: the emblem at the sizes desktops look for, and as SVG for any other size.
+bool themeIcons(const QString &folder)
+{
+    const QString name = QStringLiteral("example.vendrix.Purgewell");
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        QDir().mkpath(dir);
+        QImageWriter writer(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+        if (!writer.write(emblem(size))) {
+            std::fprintf(stderr, "imagegen: cannot write the %d pixel icon: %s\n", size, qPrintable(writer.errorString()));
+            ok = false;
+        }
+    }
+    const QString dir = folder + QStringLiteral("/hicolor/scalable/apps");
+    QDir().mkpath(dir);
+    QSvgGenerator svg;
+    svg.setFileName(dir + QLatin1Char('/') + name + QStringLiteral(".svg"));
+    svg.setSize(QSize(128, 128));
+    svg.setViewBox(QRect(0, 0, 128, 128));
+    svg.setTitle(QStringLiteral("Vendrix Purgewell"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "imagegen: cannot write the scalable icon\n");
+        return false;
+    }
+    p.setRenderHints(QPainter::Antialiasing);
+    drawEmblem(p, QRectF(0, 0, 128, 128).adjusted(128 * 0.04, 128 * 0.04, -128 * 0.04, -128 * 0.04));
+    p.end();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -640,7 +675,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: imagegen <output folder>\n");
+        std::fprintf(stderr, "usage: imagegen <output folder> [<icon theme folder>]\n");
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
@@ -650,10 +685,12 @@ int main(int argc, char *argv[])
     }
     logos();
     titleButtons();
-    captionButton(QStringLiteral("messagebox/btn_pri"), 96, 32, QStringLiteral("OK"), true, 14);
-    captionButton(QStringLiteral("messagebox/btn_sec"), 96, 32, QStringLiteral("Cancel"), false, 14);
-    captionButton(QStringLiteral("messagebox/btn_pril"), 128, 32, QStringLiteral("Update Now"), true, 14);
-    captionButton(QStringLiteral("btn_uninstall"), 144, 32, QStringLiteral("Uninstall"), true, 15);
+    // The dialog buttons' captions are the buttons' own (translated) texts, so their images
+    // carry none.
+    captionButton(QStringLiteral("messagebox/btn_pri"), 96, 32, QString(), true, 14);
+    captionButton(QStringLiteral("messagebox/btn_sec"), 96, 32, QString(), false, 14);
+    captionButton(QStringLiteral("messagebox/btn_pril"), 128, 32, QString(), true, 14);
+    captionButton(QStringLiteral("btn_uninstall"), 144, 32, QString(), true, 15);
     trashIcons();
     refreshIcons();
     sortIcons();
@@ -665,5 +702,7 @@ int main(int argc, char *argv[])
     refreshGif();
     updateGif();
     splash();
+    if (argc > 2 && !themeIcons(QString::fromLocal8Bit(argv[2])))
+        ++g_failures;
     return g_failures == 0 ? 0 : 1;
 }

@@ -7,10 +7,11 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
   wine wine64 mingw-w64 nsis
   xvfb xauth x11-apps x11-utils imagemagick fonts-dejavu-core
-  python3
+  python3 xdotool
+  desktop-file-utils appstream dpkg-dev file
   ca-certificates
   clang libclang-rt-14-dev
 )

@@ -4,9 +4,23 @@
 #include <QFileInfo>
 #include <QSettings>
 
+namespace {
+QString &chosenProgramFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString ProgramFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    const QString &chosen = chosenProgramFolder();
+    return chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
+}
+
+void SetProgramFolder(const QString &folder)
+{
+    chosenProgramFolder() = folder;
 }
 
 namespace {

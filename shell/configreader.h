@@ -4,8 +4,11 @@
 #include <QString>
 #include <QVariant>
 
-// The folder of the running executable.
+// The folder of the running executable, or the data folder the program chose at start
+// (EnterDataFolder, shell/datafolder.h): where the settings files are.
 QString ProgramFolder();
+// Names the folder ProgramFolder() returns from now on; an empty one restores the default.
+void SetProgramFolder(const QString &folder);
 
 // Reads group/key from "userconfig", then from "uiconfig". `fileName` is kept for the callers
 // that name the installed file; the lookup order does not depend on it. Returns whether a

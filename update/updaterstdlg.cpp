@@ -22,7 +22,7 @@ const QColor kTextColour(214, 214, 215);
 QString updateButtonSheet()
 {
     return QStringLiteral(
-        "QPushButton{border-image: url(./Resources/messagebox/btn_pril.png); }"
+        "QPushButton{border-image: url(./Resources/messagebox/btn_pril.png); color:white; font-size:14px;}"
         "QPushButton:hover{border-image: url(./Resources/messagebox/btn_pril_hover.png);}"
         "QPushButton:pressed{border-image: url(./Resources/messagebox/btn_pril_press.png);}"
         "QPushButton:disabled{border-image: url(./Resources/messagebox/btn_pril_disable.png);}");
@@ -31,7 +31,7 @@ QString updateButtonSheet()
 QString cancelButtonSheet()
 {
     return QStringLiteral(
-        "QPushButton{border-image: url(./Resources/messagebox/btn_sec.png);}"
+        "QPushButton{border-image: url(./Resources/messagebox/btn_sec.png); color:rgb(214,214,215); font-size:14px;}"
         "QPushButton:hover{border-image: url(./Resources/messagebox/btn_sec_hover.png);}"
         "QPushButton:pressed{border-image: url(./Resources/messagebox/btn_sec_press.png);}"
         "QPushButton:disabled{border-image: url(./Resources/messagebox/btn_sec_disable.png);}");
@@ -106,17 +106,18 @@ void CUpdateRstDlg::BuildResultView(QHBoxLayout *row, const QString &text, bool 
     row->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
 }
 
-QHBoxLayout *CUpdateRstDlg::MakeButtonRow(bool captions)
+QHBoxLayout *CUpdateRstDlg::MakeButtonRow()
 {
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    m_updateBtn = new QPushButton(this);
+    m_updateBtn = new QPushButton(tr("Update Now"), this);
     m_updateBtn->setObjectName(QStringLiteral("updateButton"));
     m_updateBtn->setStyleSheet(updateButtonSheet());
     m_updateBtn->setFixedSize(128, 32);
+    m_updateBtn->setToolTip(tr("Open the download page of the new version"));
     buttons->addWidget(m_updateBtn, 0, Qt::AlignRight);
-    m_cancelBtn = new QPushButton(captions ? tr("Cancel") : QString(), this);
+    m_cancelBtn = new QPushButton(tr("Cancel"), this);
     m_cancelBtn->setObjectName(QStringLiteral("cancelButton"));
     m_cancelBtn->setStyleSheet(cancelButtonSheet());
     m_cancelBtn->setFixedSize(96, 32);
@@ -141,7 +142,7 @@ void CUpdateRstDlg::BuildShortView(QVBoxLayout *column)
                                    "messageLabel");
     column->addWidget(m_messageLabel, 10, Qt::AlignHCenter);
     column->addItem(new QSpacerItem(0, 50, QSizePolicy::Minimum, QSizePolicy::Fixed));
-    QHBoxLayout *buttons = MakeButtonRow(true);
+    QHBoxLayout *buttons = MakeButtonRow();
     buttons->setContentsMargins(0, 0, 20, 0);
     column->addLayout(buttons);
 }
@@ -194,7 +195,7 @@ void CUpdateRstDlg::BuildDescriptionView(QVBoxLayout *column, const QString &des
     top->addLayout(texts);
     body->addLayout(top);
     body->addItem(new QSpacerItem(0, 20, QSizePolicy::Minimum, QSizePolicy::Fixed));
-    QHBoxLayout *buttons = MakeButtonRow(false);
+    QHBoxLayout *buttons = MakeButtonRow();
     buttons->setContentsMargins(0, 0, 0, 0);
     body->addLayout(buttons);
     column->addLayout(body);

@@ -33,7 +33,7 @@ private:
     void BuildResultView(QHBoxLayout *row, const QString &text, bool success);
     void BuildShortView(QVBoxLayout *column);
     void BuildDescriptionView(QVBoxLayout *column, const QString &description);
-    QHBoxLayout *MakeButtonRow(bool captions);
+    QHBoxLayout *MakeButtonRow();
 
     int m_width;
     int m_height;

@@ -21,6 +21,11 @@ CSearchEdit::CSearchEdit() : m_box(QStringLiteral("./Resources/searchbox.png"))
     m_edit->setFrame(false);
     m_edit->setStyleSheet(QStringLiteral("background-color:rgb(60,64,84);color:rgb(255,255,255);font-size: 14px;"));
     layout->addWidget(m_edit);
+    // The box takes the focus for its line edit, so Tab reaches the search.
+    setFocusProxy(m_edit);
+    m_edit->setAccessibleName(tr("Search"));
+    m_edit->setToolTip(tr("Search programs by name"));
+    icon->setAccessibleName(tr("Search"));
 }
 
 void CSearchEdit::paintEvent(QPaintEvent *)

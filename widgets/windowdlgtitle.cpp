@@ -33,6 +33,8 @@ CWindowDlgTitle::CWindowDlgTitle(QWidget *parent) : CBPQtGroupBox(parent)
     m_closeBtn->setFixedSize(40, 32);
     m_closeBtn->setStyleSheet(TitleButtonSheet(QStringLiteral("close")));
     m_closeBtn->setFocusPolicy(Qt::NoFocus);
+    m_closeBtn->setAccessibleName(tr("Close"));
+    m_closeBtn->setToolTip(tr("Close"));
     layout->addWidget(m_closeBtn, 0, Qt::AlignRight);
     connect(m_closeBtn, &QPushButton::clicked, this, &CWindowDlgTitle::OnBtnClicked);
 }

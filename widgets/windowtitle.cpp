@@ -60,6 +60,14 @@ QPushButton *CWindowTitle::makeButton(const QString &stem)
     button->setObjectName(stem + QStringLiteral("Button"));
     button->setFixedSize(40, 32);
     button->setFocusPolicy(Qt::NoFocus);
+    // The buttons show only an image: their names are for screen readers and the tooltip.
+    const QString name = stem == QLatin1String("menu")       ? tr("Menu")
+                         : stem == QLatin1String("minimize") ? tr("Minimize")
+                         : stem == QLatin1String("maximize") ? tr("Maximize")
+                         : stem == QLatin1String("restore")  ? tr("Restore")
+                                                             : tr("Close");
+    button->setAccessibleName(name);
+    button->setToolTip(name);
     button->setStyleSheet(TitleButtonSheet(stem));
     connect(button, &QPushButton::clicked, this, &CWindowTitle::OnBtnClicked);
     return button;

@@ -315,6 +315,10 @@ CWineHost::Options CWineHost::DefaultOptions()
         std::string dir(self, size_t(n));
         dir.erase(dir.rfind('/'));
         options.hostExe = dir + "/purgewell-host.exe";
+#ifdef PURGEWELL_HOST_FROM_BIN
+        if (!exists(options.hostExe) && exists(dir + "/" PURGEWELL_HOST_FROM_BIN))
+            options.hostExe = dir + "/" PURGEWELL_HOST_FROM_BIN;
+#endif
     }
 #ifdef PURGEWELL_HOST_BUILD_PATH
     if (options.hostExe.empty() || !exists(options.hostExe))

@@ -1,0 +1,356 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Vendrix Purgewell Pro %1</source>
+        <translation>Vendrix Purgewell Pro %1</translation>
+    </message>
+    <message>
+        <source>Free, safe and powerful uninstaller to help you uninstall 
+unwanted programs and delete all leftovers.</source>
+        <translation>Ein kostenloses, sicheres und leistungsfähiges Programm, das 
+unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
+        <translation>© 2026 Vendrix Software. Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommonMenu</name>
+    <message>
+        <source>Support Center</source>
+        <translation>Support-Center</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Scrubwell</source>
+        <translation>Scrubwell</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailToolTip</name>
+    <message>
+        <source>Display name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Install Time:</source>
+        <translation>Installiert am:</translation>
+    </message>
+    <message>
+        <source>Install Path:</source>
+        <translation>Installationsordner:</translation>
+    </message>
+</context>
+<context>
+    <name>CEnumProgramPage</name>
+    <message>
+        <source>Applications</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Deep Clean...</source>
+        <translation>Reste werden entfernt …</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>Program Name Order</source>
+        <translation>Sortierung nach Name</translation>
+    </message>
+    <message>
+        <source> Program Name (%1 programs)</source>
+        <translation> Programmname (%1 Programme)</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Size Order</source>
+        <translation>Sortierung nach Größe</translation>
+    </message>
+    <message>
+        <source>uninstallling</source>
+        <translation>wird deinstalliert</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Not uninstalled</source>
+        <translation>Nicht deinstalliert</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <source>Sort the programs by name or size</source>
+        <translation>Programme nach Name oder Größe sortieren</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Read the installed programs again</source>
+        <translation>Die installierten Programme neu einlesen</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Deinstallieren</translation>
+    </message>
+    <message>
+        <source>Uninstall the ticked programs</source>
+        <translation>Die markierten Programme deinstallieren</translation>
+    </message>
+</context>
+<context>
+    <name>CFileTreeItemDelegate</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>CMSGDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramTreeWidget</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 deinstallieren</translation>
+    </message>
+    <message>
+        <source>Uninstall this program</source>
+        <translation>Dieses Programm deinstallieren</translation>
+    </message>
+</context>
+<context>
+    <name>CReadyUninstallDlg</name>
+    <message>
+        <source>Do you want to uninstall the selected %1 program(s)?</source>
+        <translation>Möchten Sie die ausgewählten %1 Programm(e) deinstallieren?</translation>
+    </message>
+    <message>
+        <source>Automatically remove residual files</source>
+        <translation>Reste automatisch entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search programs by name</source>
+        <translation>Programme nach Namen durchsuchen</translation>
+    </message>
+</context>
+<context>
+    <name>CUninstallRstDlg</name>
+    <message>
+        <source>Uninstall Completed!</source>
+        <translation>Deinstallation abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>%1 program(s) were not uninstalled.</source>
+        <translation>%1 Programm(e) wurde(n) nicht deinstalliert.</translation>
+    </message>
+    <message>
+        <source>Successfully uninstall </source>
+        <translation>Erfolgreich deinstalliert: </translation>
+    </message>
+    <message>
+        <source> program(s).</source>
+        <translation> Programm(e).</translation>
+    </message>
+    <message>
+        <source> program(s) and free up </source>
+        <translation> Programm(e), freigegeben: </translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateRstDlg</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Update Failed!</source>
+        <translation>Update fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A new version has been released, do you want to update now?</source>
+        <translation>Eine neue Version ist erschienen. Möchten Sie jetzt aktualisieren?</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell  is available!</source>
+        <translation>Eine neue Version von Vendrix Purgewell ist verfügbar!</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Open the download page of the new version</source>
+        <translation>Die Downloadseite der neuen Version öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowDlgTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdate</name>
+    <message>
+        <source>Getting update information, please wait...</source>
+        <translation>Update-Informationen werden abgerufen, bitte warten …</translation>
+    </message>
+    <message>
+        <source>Failed to check for updates. Please check your network connection.</source>
+        <translation>Die Suche nach Updates ist fehlgeschlagen. Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>You already have the latest version, no update 
+is available.</source>
+        <translation>Sie haben bereits die neueste Version, es ist 
+kein Update verfügbar.</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell is available. Would you like to update now?</source>
+        <translation>Eine neue Version von Vendrix Purgewell ist verfügbar. Möchten Sie jetzt aktualisieren?</translation>
+    </message>
+</context>
+<context>
+    <name>FormatSize</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Vendrix Purgewell has been running!</source>
+        <translation>Vendrix Purgewell läuft bereits!</translation>
+    </message>
+</context>
+</TS>
