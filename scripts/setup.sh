@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
+  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools libyaml-cpp-dev
   wine wine64 mingw-w64 nsis
   xvfb xauth x11-apps x11-utils imagemagick fonts-dejavu-core
   python3 xdotool
