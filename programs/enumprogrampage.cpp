@@ -370,8 +370,9 @@ void CEnumProgramPage::UpdateSummary()
         m_uninstallBtn->setEnabled(false);
         return;
     }
-    QString text = QStringLiteral("<font style = 'font-size:14px;color:#A3A4AA'>Selected:</font>"
-                                  "<font style = 'font-size:14px; font-weight:600;color:#A3A4AA'>%1</font>")
+    QString text = QStringLiteral("<font style = 'font-size:14px;color:#A3A4AA'>%1</font>"
+                                  "<font style = 'font-size:14px; font-weight:600;color:#A3A4AA'>%2</font>")
+                       .arg(tr("Selected:"))
                        .arg(m_selectedCount);
     if (m_selectedSize != 0)
         text += QStringLiteral("(<font style = 'font-size:14px; font-weight:600;color:#A3A4AA'>%1</font>)")

@@ -150,6 +150,10 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
         <source>Uninstall the ticked programs</source>
         <translation>Die markierten Programme deinstallieren</translation>
     </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Ausgewählt:</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
