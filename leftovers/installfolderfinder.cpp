@@ -1,0 +1,68 @@
+#include "leftovers/installfolderfinder.h"
+
+#include "leftovers/folderlister.h"
+#include "leftovers/keeppolicy.h"
+#include "leftovers/leftoverreport.h"
+#include "libs/sharelog/sharelog.h"
+
+namespace {
+
+QString stripTrailingSeparators(QString path)
+{
+    while (path.size() > 3 && (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'))))
+        path.chop(1);
+    return path;
+}
+
+} // namespace
+
+LeftoverList CInstallFolderFinder::Find(const QString &installPath) const
+{
+    LeftoverList found;
+    if (installPath.isEmpty())
+        return found;
+    const QString native = m_policy.NativeOf(installPath);
+    bool exists = false;
+    const FolderEntry::Type type = PathType(native, &exists);
+    if (native.isEmpty() || !exists)
+        return found;
+    const QString reason = m_policy.InstallFolderReason(installPath);
+    if (!reason.isEmpty()) {
+        m_report.Refused(FileLeftover(LeftoverFolder, installPath), QStringLiteral("install folder: ") + reason);
+        return found;
+    }
+    if (type != FolderEntry::Folder)
+        return found; // a file: the install path named the program file
+    const QVector<FolderEntry> entries = ListFolder(native, false);
+    const QString base = stripTrailingSeparators(installPath);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const FolderEntry &e : entries) {
+            if (e.Kind == FolderEntry::Other || e.Name.contains(QLatin1Char('\\')))
+                continue;
+            const bool folder = e.Kind == FolderEntry::Folder || (e.Kind == FolderEntry::Link && e.LinkToFolder);
+            if (folder != (pass == 0))
+                continue; // folders first, then files
+            const LeftoverItem item = FileLeftover(folder ? LeftoverFolder : LeftoverFile, base + QLatin1Char('\\') + e.Name);
+            const QString keep = m_policy.FoundReason(item.Path, e.Name, QString());
+            if (keep.isEmpty())
+                found.append(item);
+            else
+                m_report.Refused(item, keep);
+        }
+    }
+    return found;
+}
+
+QString CInstallFolderFinder::DataFolderName(const QString &installPath)
+{
+    const int slash = installPath.lastIndexOf(QLatin1Char('\\'));
+    const QString name = slash < 0 ? QString() : installPath.mid(slash + 1);
+    if (name.isEmpty())
+        return QString();
+    if (CKeepPolicy::IsWeak(name)) {
+        LogInfo("Leftover search skipped: the folder name \"%s\" is too weak to identify a program",
+                name.toLocal8Bit().constData());
+        return QString();
+    }
+    return name;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The content of the removed program's install folder: its folders first, then its files, each
+// as one item (the remover deletes a folder with what it holds). Nothing when the folder is a
+// protected place, is reached through a link, or is a file (the install path named the program
+// file); the folder itself is then reported kept.
+#include "inventory/leftoveritem.h"
+
+#include <QString>
+
+class CKeepPolicy;
+class CLeftoverReport;
+
+class CInstallFolderFinder {
+public:
+    CInstallFolderFinder(const CKeepPolicy &policy, CLeftoverReport &report) : m_policy(policy), m_report(report) {}
+
+    LeftoverList Find(const QString &installPath) const;
+
+    // The name the data folders of the program are looked for by: the install folder's last
+    // name; empty (and logged) when there is none or it is too weak to identify a program.
+    static QString DataFolderName(const QString &installPath);
+
+private:
+    const CKeepPolicy &m_policy;
+    CLeftoverReport &m_report;
+};

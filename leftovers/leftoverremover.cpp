@@ -1,0 +1,234 @@
+#include "leftovers/leftoverremover.h"
+
+#include "inventory/appenum.h"
+#include "inventory/uninstallkey.h"
+#include "leftovers/folderlister.h"
+#include "leftovers/keeppolicy.h"
+#include "leftovers/leftoverreport.h"
+#include "leftovers/windowspath.h"
+#include "libs/sharelog/sharelog.h"
+
+#include <QDir>
+#include <QFile>
+
+void CLeftoverRemover::Remove(const LeftoverList &items)
+{
+    for (const LeftoverItem &item : items) {
+        switch (item.Kind) {
+        case LeftoverFile: RemoveFile(item); break;
+        case LeftoverFolder: RemoveFolder(item); break;
+        case LeftoverRegistry: RemoveRegistryItem(item); break;
+        default: RemoveMuiCacheItem(item); break;
+        }
+    }
+}
+
+void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
+{
+    const QString reason = m_policy.Reason(item.Path);
+    if (!reason.isEmpty()) {
+        m_report.Refused(item, reason);
+        return;
+    }
+    const QString native = m_policy.NativeOf(item.Path);
+    bool exists = false;
+    const FolderEntry::Type type = PathType(native, &exists);
+    if (!exists) {
+        m_report.Removed(item, false);
+        return;
+    }
+    const QString nativeReason = m_policy.NativeReason(native);
+    if (!nativeReason.isEmpty()) {
+        m_report.Refused(item, nativeReason);
+        return;
+    }
+    if (type == FolderEntry::Link) {
+        if (RemoveLink(native))
+            m_report.Removed(item, true);
+        else
+            m_report.Failed(item, QStringLiteral("the link could not be deleted"));
+        return;
+    }
+    if (type != FolderEntry::File) {
+        m_report.Failed(item, QStringLiteral("no longer a file"));
+        return;
+    }
+    // A leftover file the scan found is deleted even when read-only.
+    const bool wasReadOnly = IsReadOnly(native);
+    if (wasReadOnly)
+        SetReadOnly(native, false);
+    if (QFile::remove(native)) {
+        m_report.Removed(item, true);
+    } else {
+        if (wasReadOnly)
+            SetReadOnly(native, true);
+        m_report.Failed(item, QStringLiteral("the file could not be deleted"));
+    }
+}
+
+void CLeftoverRemover::RemoveFolder(const LeftoverItem &item)
+{
+    const QString reason = m_policy.Reason(item.Path);
+    if (!reason.isEmpty()) {
+        m_report.Refused(item, reason);
+        return;
+    }
+    bool existed = false;
+    PathType(m_policy.NativeOf(item.Path), &existed);
+    const QString nativeReason = existed ? m_policy.NativeReason(m_policy.NativeOf(item.Path)) : QString();
+    if (!nativeReason.isEmpty())
+        m_report.Refused(item, nativeReason);
+    else if (RemoveFolderTree(item.Path))
+        m_report.Removed(item, existed);
+    else
+        m_report.Failed(item, QStringLiteral("the folder still holds entries that could not be deleted"));
+}
+
+bool CLeftoverRemover::RemoveFolderTree(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QString native = m_policy.NativeOf(folder);
+    if (native.isEmpty())
+        return false;
+    bool exists = false;
+    const FolderEntry::Type type = PathType(native, &exists);
+    if (!exists)
+        return true;
+    if (type == FolderEntry::Link) {
+        // A junction or link: removed as a link; its target is never entered.
+        if (!RemoveLink(native))
+            return false;
+        RemoveEmptyParents(folder);
+        return true;
+    }
+    if (type != FolderEntry::Folder)
+        return false;
+    RemoveFolderContent(native, folder);
+    if (!QDir().rmdir(native))
+        return false;
+    RemoveEmptyParents(folder);
+    return true;
+}
+
+bool CLeftoverRemover::RemoveFolderContent(const QString &native, const QString &windows)
+{
+    bool all = true;
+    // Hidden entries are not listed: they keep their folder, as on Windows.
+    const QVector<FolderEntry> entries = ListFolder(native, false);
+    for (const FolderEntry &e : entries) {
+        const QString childNative = native + QLatin1Char('/') + e.Name;
+        const QString childWindows = windows + QLatin1Char('\\') + e.Name;
+        const LeftoverItem child =
+            FileLeftover(e.Kind == FolderEntry::Folder || e.LinkToFolder ? LeftoverFolder : LeftoverFile, childWindows);
+        if (e.Kind == FolderEntry::Other || e.Name.contains(QLatin1Char('\\'))) {
+            all = false;
+            continue;
+        }
+        if (e.Kind == FolderEntry::Link) {
+            if (RemoveLink(childNative)) {
+                LogInfo("Leftover link removed: %s", childWindows.toLocal8Bit().constData());
+            } else {
+                m_report.Failed(child, QStringLiteral("the link could not be deleted"));
+                all = false;
+            }
+            continue;
+        }
+        if (e.Kind == FolderEntry::File) {
+            // A read-only file inside a leftover folder stays, and keeps its folder, as
+            // Windows' own deletion does.
+            if (IsReadOnly(childNative)) {
+                m_report.Failed(child, QStringLiteral("read-only"));
+                all = false;
+            } else if (QFile::remove(childNative)) {
+                LogInfo("Leftover file removed: %s", childWindows.toLocal8Bit().constData());
+            } else {
+                m_report.Failed(child, QStringLiteral("the file could not be deleted"));
+                all = false;
+            }
+            continue;
+        }
+        const QString reason = m_policy.Reason(childWindows);
+        if (!reason.isEmpty()) {
+            m_report.Refused(child, reason);
+            all = false;
+            continue;
+        }
+        if (RemoveFolderContent(childNative, childWindows) && QDir().rmdir(childNative)) {
+            LogInfo("Leftover folder removed: %s", childWindows.toLocal8Bit().constData());
+        } else {
+            all = false;
+        }
+    }
+    return all;
+}
+
+void CLeftoverRemover::RemoveEmptyParents(const QString &windowsFolder)
+{
+    // Like QDir::rmpath, but it stops below any protected place and any folder that is, holds or
+    // lies in another program's install folder.
+    for (QString parent = winpath::Parent(winpath::Normalize(windowsFolder)); !parent.isEmpty();
+         parent = winpath::Parent(parent)) {
+        if (!m_policy.Reason(parent).isEmpty())
+            return;
+        const QString native = m_policy.NativeOf(parent);
+        if (native.isEmpty() || PathType(native) != FolderEntry::Folder || !m_policy.NativeReason(native).isEmpty()
+            || !QDir().rmdir(native))
+            return;
+        LogInfo("Leftover folder removed (left empty): %s", parent.toLocal8Bit().constData());
+    }
+}
+
+void CLeftoverRemover::RemoveRegistryItem(const LeftoverItem &item)
+{
+    // Only the removed program's own uninstall entry, in the root and view it was read from.
+    const QString own =
+        QString::fromLocal8Bit(pw::UninstallEntryPath(FieldText(m_program.SubKeyName).toStdString()).c_str());
+    if (FieldText(m_program.SubKeyName).isEmpty() || item.Path.compare(own, Qt::CaseInsensitive) != 0
+        || item.RegistryRoot != m_program.RegistryRoot || item.RegistryView != m_program.RegistryView) {
+        m_report.Refused(item, QStringLiteral("not the program's own uninstall entry"));
+        return;
+    }
+    pw::IRegistry *reg = m_platform.registry;
+    if (!reg) {
+        m_report.Failed(item, QStringLiteral("no registry"));
+        return;
+    }
+    const pw::RegKey root = pw::RootKey(pw::RegRoot(item.RegistryRoot));
+    const std::string path = item.Path.toLocal8Bit().toStdString();
+    pw::WinError error = pw::kErrorSuccess;
+    if (item.ValueName.isEmpty()) {
+        error = reg->DeleteKeyEx(root, path, item.RegistryView);
+    } else {
+        pw::RegKey key = 0;
+        error = reg->OpenKey(root, path, pw::kKeyAllAccess | item.RegistryView, &key);
+        if (error == pw::kErrorSuccess) {
+            pw::RegKeyGuard guard(*reg, key);
+            error = reg->DeleteValue(key, item.ValueName.toLocal8Bit().constData());
+        }
+    }
+    if (error == pw::kErrorSuccess || error == pw::kErrorFileNotFound)
+        m_report.Removed(item, error == pw::kErrorSuccess);
+    else
+        m_report.Failed(item, QStringLiteral("error %1").arg(error));
+}
+
+void CLeftoverRemover::RemoveMuiCacheItem(const LeftoverItem &item)
+{
+    pw::IRegistry *reg = m_platform.registry;
+    if (!reg) {
+        m_report.Failed(item, QStringLiteral("no registry"));
+        return;
+    }
+    const pw::RegRoot root = MuiCacheRoot(item);
+    pw::RegKey key = 0;
+    pw::WinError error = reg->OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, &key);
+    if (error == pw::kErrorSuccess) {
+        pw::RegKeyGuard guard(*reg, key);
+        error = reg->DeleteValue(key, item.Path.toLocal8Bit().constData());
+    }
+    if (error == pw::kErrorSuccess || error == pw::kErrorFileNotFound)
+        m_report.Removed(item, error == pw::kErrorSuccess);
+    else
+        m_report.Failed(item, QStringLiteral("error %1").arg(error));
+}

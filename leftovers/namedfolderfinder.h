@@ -1,0 +1,54 @@
+#pragma once
+// Files and folders named after the program below one folder (roaming application data,
+// ProgramData, the Start menu, the desktop). The folder searched becomes a protected place for
+// the rest of the clean; matches lie below it, never on its own path. Hidden entries are
+// searched; links are listed as themselves and never entered.
+#include "inventory/leftoveritem.h"
+
+#include <QString>
+
+class CKeepPolicy;
+class CLeftoverReport;
+
+// How a name matches.
+enum class NameMatch {
+    InsideFolder, // everything inside a folder of that whole name ("App" finds "...\App\x", not "...\MyApp\x")
+    Contains,     // every file or folder whose path below the base contains the name
+};
+
+// What one search found: the files, then the folders, in the order the remover takes them.
+struct NamedMatches {
+    LeftoverList Files;
+    LeftoverList Folders;
+    LeftoverList All() const { return Files + Folders; }
+};
+
+class CNamedFolderFinder {
+public:
+    CNamedFolderFinder(CKeepPolicy &policy, CLeftoverReport &report) : m_policy(policy), m_report(report) {}
+
+    // A search below the special folder `csidl` for the last name of `name`; `label` names the
+    // search in the log ("Start menu"). Nothing when the folder is unknown or the name is empty
+    // or too weak to identify a program.
+    NamedMatches FindIn(int csidl, const QString &name, NameMatch how, const char *label);
+    // A search below `base` (a Windows path) for `name` as it is.
+    NamedMatches Find(const QString &base, const QString &name, NameMatch how);
+
+    // The Windows path of a special folder; empty when the machine does not name it.
+    QString SpecialFolder(int csidl) const;
+
+private:
+    struct Pattern {
+        QString Name;
+        bool FolderName = false; // matches what lies inside a folder of that name
+    };
+
+    void Walk(NamedMatches &out, const QString &native, const QString &windows, const QString &relative,
+              bool inNamedFolder, const Pattern &pattern, const QString &searchedName);
+    static bool Matches(const Pattern &pattern, bool inNamedFolder, const QString &relativeDir, const QString &name);
+    void Accept(LeftoverList &list, int kind, const QString &windowsPath, const QString &relative,
+                const QString &searchedName);
+
+    CKeepPolicy &m_policy;
+    CLeftoverReport &m_report;
+};
