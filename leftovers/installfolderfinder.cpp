@@ -3,18 +3,8 @@
 #include "leftovers/folderlister.h"
 #include "leftovers/keeppolicy.h"
 #include "leftovers/leftoverreport.h"
+#include "leftovers/windowspath.h"
 #include "libs/sharelog/sharelog.h"
-
-namespace {
-
-QString stripTrailingSeparators(QString path)
-{
-    while (path.size() > 3 && (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'))))
-        path.chop(1);
-    return path;
-}
-
-} // namespace
 
 LeftoverList CInstallFolderFinder::Find(const QString &installPath) const
 {
@@ -34,7 +24,7 @@ LeftoverList CInstallFolderFinder::Find(const QString &installPath) const
     if (type != FolderEntry::Folder)
         return found; // a file: the install path named the program file
     const QVector<FolderEntry> entries = ListFolder(native, false);
-    const QString base = stripTrailingSeparators(installPath);
+    const QString base = winpath::StripTrailingSeparators(installPath);
     for (int pass = 0; pass < 2; ++pass) {
         for (const FolderEntry &e : entries) {
             if (e.Kind == FolderEntry::Other || e.Name.contains(QLatin1Char('\\')))

@@ -6,17 +6,6 @@
 #include "leftovers/windowspath.h"
 #include "libs/sharelog/sharelog.h"
 
-namespace {
-
-QString stripTrailingSeparators(QString path)
-{
-    while (path.size() > 3 && (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'))))
-        path.chop(1);
-    return path;
-}
-
-} // namespace
-
 QString CNamedFolderFinder::SpecialFolder(int csidl) const
 {
     std::string path;
@@ -44,7 +33,7 @@ NamedMatches CNamedFolderFinder::FindIn(int csidl, const QString &name, NameMatc
 NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, NameMatch how)
 {
     NamedMatches out;
-    const QString windows = stripTrailingSeparators(base);
+    const QString windows = winpath::StripTrailingSeparators(base);
     const QString native = winpath::Normalize(windows).isEmpty() ? QString() : m_policy.NativeOf(windows);
     if (native.isEmpty())
         return out;

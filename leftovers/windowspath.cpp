@@ -63,4 +63,11 @@ QString LastName(const QString &path)
     return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
 }
 
+QString StripTrailingSeparators(QString path)
+{
+    while (path.size() > 3 && (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'))))
+        path.chop(1);
+    return path;
+}
+
 } // namespace winpath

@@ -21,6 +21,9 @@ bool IsSameOrInside(const QString &path, const QString &folder);
 // The parent of a normalized path; empty for a drive root.
 QString Parent(const QString &normalized);
 
+// `path` without trailing separators ('\\' or '/'); a drive root ("C:\\") keeps its own.
+QString StripTrailingSeparators(QString path);
+
 // The part after the last backslash (the whole text when there is none).
 QString LastName(const QString &path);
 
