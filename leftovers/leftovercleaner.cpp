@@ -80,20 +80,24 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
     // installer recorded.
     const QString displayName = QString::fromLocal8Bit(FieldText(removed.DisplayName));
     const QString iconGroup = QString::fromLocal8Bit(FieldText(removed.InnoSetupIconGroup));
+    // On the desktop only shortcuts are the program's: what else bears its name is the user's.
     const struct {
         int csidl;
-        NameMatch how;
+        bool shortcutsOnly;
         const char *label;
-    } places[] = {{pw::kCsidlCommonPrograms, NameMatch::InsideFolder, "Start menu"},
-                  {pw::kCsidlCommonDesktop, NameMatch::Contains, "Desktop"}};
+    } places[] = {{pw::kCsidlCommonPrograms, false, "Start menu"}, {pw::kCsidlCommonDesktop, true, "Desktop"}};
     for (const auto &place : places) {
-        const NamedMatches byName = named.FindIn(place.csidl, displayName, place.how, place.label);
+        const auto find = [&](const QString &name) {
+            return place.shortcutsOnly ? named.FindShortcutsIn(place.csidl, name, place.label)
+                                       : named.FindIn(place.csidl, name, NameMatch::InsideFolder, place.label);
+        };
+        const NamedMatches byName = find(displayName);
         m_leftovers += byName.All();
         if (!byName.Files.isEmpty())
             continue;
         // The retry lists the folders of the first search again, after its own files (the
         // remover finds them gone).
-        const NamedMatches byGroup = named.FindIn(place.csidl, iconGroup, place.how, place.label);
+        const NamedMatches byGroup = find(iconGroup);
         m_leftovers += byGroup.Files + byName.Folders + byGroup.Folders;
     }
 

@@ -30,6 +30,60 @@ NamedMatches CNamedFolderFinder::FindIn(int csidl, const QString &name, NameMatc
     return Find(QString::fromLocal8Bit(base.c_str()), last, how);
 }
 
+bool CNamedFolderFinder::IsShortcutName(const QString &fileName)
+{
+    for (const char *suffix : {".lnk", ".url", ".pif"})
+        if (fileName.endsWith(QLatin1String(suffix), Qt::CaseInsensitive) && fileName.size() > 4)
+            return true;
+    return false;
+}
+
+NamedMatches CNamedFolderFinder::FindShortcutsIn(int csidl, const QString &name, const char *label)
+{
+    NamedMatches out;
+    if (name.isEmpty())
+        return out;
+    const QString last = winpath::LastName(name);
+    if (CKeepPolicy::IsWeak(last)) {
+        LogInfo("%s search skipped: the name \"%s\" is too weak to identify a program", label,
+                last.toLocal8Bit().constData());
+        return out;
+    }
+    const QString windows = winpath::StripTrailingSeparators(SpecialFolder(csidl));
+    const QString native = windows.isEmpty() || winpath::Normalize(windows).isEmpty() ? QString() : m_policy.NativeOf(windows);
+    if (native.isEmpty())
+        return out;
+    m_policy.Protect(windows);
+    const auto isShortcutFile = [](const FolderEntry &e) {
+        return (e.Kind == FolderEntry::File || (e.Kind == FolderEntry::Link && !e.LinkToFolder)) && IsShortcutName(e.Name);
+    };
+    for (const FolderEntry &e : ListFolder(native, true)) {
+        if (e.Name.contains(QLatin1Char('\\')) || !e.Name.contains(last, Qt::CaseInsensitive))
+            continue;
+        const QString path = windows + QLatin1Char('\\') + e.Name;
+        if (isShortcutFile(e)) {
+            Accept(out.Files, LeftoverFile, path, e.Name, last);
+            continue;
+        }
+        const bool folder = e.Kind == FolderEntry::Folder;
+        bool onlyShortcuts = folder && e.Name.compare(last, Qt::CaseInsensitive) == 0;
+        const QVector<FolderEntry> inside = onlyShortcuts ? ListFolder(native + QLatin1Char('/') + e.Name, true)
+                                                          : QVector<FolderEntry>();
+        for (const FolderEntry &child : inside)
+            onlyShortcuts = onlyShortcuts && !child.Name.contains(QLatin1Char('\\')) && isShortcutFile(child);
+        if (!onlyShortcuts) {
+            m_report.Refused(FileLeftover(folder ? LeftoverFolder : LeftoverFile, path),
+                             folder ? QStringLiteral("the user's own folder on the desktop: not only shortcuts of the program")
+                                    : QStringLiteral("the user's own file on the desktop: not a shortcut"));
+            continue;
+        }
+        for (const FolderEntry &child : inside)
+            Accept(out.Files, LeftoverFile, path + QLatin1Char('\\') + child.Name, e.Name + QLatin1Char('/') + child.Name, last);
+        Accept(out.Folders, LeftoverFolder, path, e.Name, last);
+    }
+    return out;
+}
+
 NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, NameMatch how)
 {
     NamedMatches out;

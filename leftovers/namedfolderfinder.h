@@ -31,6 +31,13 @@ public:
     // search in the log ("Start menu"). Nothing when the folder is unknown or the name is empty
     // or too weak to identify a program.
     NamedMatches FindIn(int csidl, const QString &name, NameMatch how, const char *label);
+    // The shortcuts named after the last name of `name` directly on the desktop-like folder
+    // `csidl`: shortcut files (.lnk, .url, .pif) whose name contains it, and a folder of exactly
+    // that name holding nothing but shortcuts (the folder after its shortcuts). Everything else
+    // there that bears the name is the user's: it is kept, and the report says why.
+    NamedMatches FindShortcutsIn(int csidl, const QString &name, const char *label);
+    // Whether a file name is a shortcut's.
+    static bool IsShortcutName(const QString &fileName);
     // A search below `base` (a Windows path) for `name` as it is.
     NamedMatches Find(const QString &base, const QString &name, NameMatch how);
 

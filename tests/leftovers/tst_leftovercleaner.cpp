@@ -40,7 +40,8 @@ private slots:
     void installPathWithoutBackslashSearchesNoAppData();
     void appDataMatchesInsideTheNamedFolder();
     void startMenuRetriesWithIconGroup();
-    void desktopShortcutInAnyCase();
+    void desktopShortcutsOnly();
+    void desktopFolderWithADocumentStays();
     void readOnlyFiles();
 
     void protectedInstallPathAddsNothing_data();
@@ -278,21 +279,57 @@ void TestLeftoverCleaner::startMenuRetriesWithIconGroup()
     QVERIFY(m.exists(kStartMenu));
 }
 
-void TestLeftoverCleaner::desktopShortcutInAnyCase()
+void TestLeftoverCleaner::desktopShortcutsOnly()
+{
+    // On the all-users desktop only shortcuts named after the program, and a folder of exactly
+    // its name holding nothing but shortcuts, are its own. What else bears its name is the
+    // user's and stays.
+    Machine m;
+    m.entry("Tool", "Tool", "C:\\Apps\\Tool\\uninst.exe");
+    const InstalledProgram tool = m.record("Tool");
+    m.removeEntry("Tool");
+    const QStringList gone{"TOOL.lnk", "my tool launcher.lnk", "Tool Site.url", "Tool (DOS).pif", "Tool\\Start.lnk",
+                           "Tool\\Manual.url"};
+    const QStringList kept{"Tool notes.txt", "Tool Recordings\\take1.wav", "Tool Folder\\x.lnk", "Other.lnk",
+                           "Other\\Tool.lnk", "Tool.lnk.txt"};
+    for (const QString &f : gone + kept)
+        m.file(in(kDesktop, f));
+    // A folder of the program's name that also holds a document of the user's.
+    m.file(in(kDesktop, "TOOL Pack\\a.lnk"));
+    m.file(in(kDesktop, "Tool Stuff\\a.lnk"));
+
+    const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
+    QStringList found = paths(r.Found);
+    found.sort(Qt::CaseInsensitive);
+    QCOMPARE(found, QStringList({in(kDesktop, "my tool launcher.lnk"), in(kDesktop, "Tool"), in(kDesktop, "Tool (DOS).pif"),
+                                 in(kDesktop, "Tool Site.url"), in(kDesktop, "TOOL.lnk"),
+                                 in(kDesktop, "Tool\\Manual.url"), in(kDesktop, "Tool\\Start.lnk")}));
+    // The folder goes after the shortcuts inside it.
+    QVERIFY(paths(r.Found).indexOf(in(kDesktop, "Tool")) > paths(r.Found).indexOf(in(kDesktop, "Tool\\Start.lnk")));
+    for (const QString &f : gone)
+        QVERIFY2(!m.exists(in(kDesktop, f)), qPrintable(f));
+    QVERIFY(!m.exists(in(kDesktop, "Tool")));
+    for (const QString &f : kept + QStringList{"TOOL Pack\\a.lnk", "Tool Stuff\\a.lnk"})
+        QVERIFY2(m.exists(in(kDesktop, f)), qPrintable(f));
+    QVERIFY(log().contains("the user's own file on the desktop: not a shortcut"));
+    QVERIFY(paths(r.Refused).contains(in(kDesktop, "Tool notes.txt")));
+    QVERIFY(paths(r.Refused).contains(in(kDesktop, "Tool Recordings")));
+}
+
+void TestLeftoverCleaner::desktopFolderWithADocumentStays()
 {
     Machine m;
     m.entry("Tool", "Tool", "C:\\Apps\\Tool\\uninst.exe");
     const InstalledProgram tool = m.record("Tool");
     m.removeEntry("Tool");
-    for (const char *f : {"TOOL.lnk", "my tool launcher.lnk", "Tool Folder\\x.txt", "Other.lnk"})
-        m.file(in(kDesktop, f));
+    m.file(in(kDesktop, "Tool\\Start.lnk"));
+    m.file(in(kDesktop, "Tool\\My essay.docx"));
 
     const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
-    QCOMPARE(paths(r.Found), QStringList({in(kDesktop, "my tool launcher.lnk"), in(kDesktop, "TOOL.lnk"),
-                                          in(kDesktop, "Tool Folder\\x.txt"), in(kDesktop, "Tool Folder")}));
-    QVERIFY(!m.exists(in(kDesktop, "TOOL.lnk")));
-    QVERIFY(!m.exists(in(kDesktop, "Tool Folder")));
-    QVERIFY(m.exists(in(kDesktop, "Other.lnk")));
+    QVERIFY(paths(r.Found).isEmpty());
+    QVERIFY(m.exists(in(kDesktop, "Tool\\Start.lnk")));
+    QVERIFY(m.exists(in(kDesktop, "Tool\\My essay.docx")));
+    QVERIFY(log().contains("the user's own folder on the desktop: not only shortcuts of the program"));
 }
 
 void TestLeftoverCleaner::readOnlyFiles()
@@ -375,7 +412,7 @@ void TestLeftoverCleaner::emptiedFoldersGoUpToProtectedPlaces()
     m.file(in(vendor, "Tool Suite\\res\\b.png"));
     m.file(in(m.roaming, "Tool Suite\\Cache\\c.dat"));
     m.file(in(kStartMenu, "Tool Suite\\Docs\\readme.lnk"));
-    m.file(in(kDesktop, "Tool Suite\\a.txt"));
+    m.file(in(kDesktop, "Tool Suite\\a.lnk"));
 
     const CleanResult r = CLeftoverCleaner().CleanLeftovers(suite);
     QVERIFY(r.Failed.isEmpty());
