@@ -73,8 +73,9 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
     const QString dataName = CInstallFolderFinder::DataFolderName(installPath);
     const QString roaming = dataName.isEmpty() ? QString() : named.SpecialFolder(pw::kCsidlAppData);
     if (!roaming.isEmpty()) {
-        m_leftovers += named.Find(roaming, dataName, NameMatch::InsideFolder).All();
-        m_leftovers += named.Find(roaming.left(3) + QStringLiteral("ProgramData"), dataName, NameMatch::InsideFolder).All();
+        // Only near the top: a folder of that name deep in another program's tree is that program's.
+        m_leftovers += named.Find(roaming, dataName, NameMatch::FolderNearTop).All();
+        m_leftovers += named.Find(roaming.left(3) + QStringLiteral("ProgramData"), dataName, NameMatch::FolderNearTop).All();
     }
     // The Start menu and the desktop by the display name, else by the Start menu group the
     // installer recorded.

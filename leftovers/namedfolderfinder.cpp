@@ -93,7 +93,8 @@ NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, 
         return out;
     m_policy.Protect(windows);
     Pattern pattern;
-    QString text = how == NameMatch::InsideFolder ? name + QLatin1Char('/') : name;
+    QString text = how == NameMatch::Contains ? name : name + QLatin1Char('/');
+    pattern.NearTop = how == NameMatch::FolderNearTop;
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (text.endsWith(QLatin1Char('/'))) {
         text.chop(1);
@@ -124,8 +125,9 @@ void CNamedFolderFinder::Walk(NamedMatches &out, const QString &native, const QS
         const QString childWindows = windows + QLatin1Char('\\') + e.Name;
         const QString childRelative = relative.isEmpty() ? e.Name : relative + QLatin1Char('/') + e.Name;
         if (e.Kind == FolderEntry::Folder) {
-            const bool named =
-                inNamedFolder || (pattern.FolderName && e.Name.compare(pattern.Name, Qt::CaseInsensitive) == 0);
+            const bool nearTop = !pattern.NearTop || !relative.contains(QLatin1Char('/'));
+            const bool named = inNamedFolder
+                               || (pattern.FolderName && nearTop && e.Name.compare(pattern.Name, Qt::CaseInsensitive) == 0);
             Walk(out, native + QLatin1Char('/') + e.Name, childWindows, childRelative, named, pattern, searchedName);
         }
         if (Matches(pattern, inNamedFolder, relative, e.Name))

@@ -13,7 +13,9 @@ class CLeftoverReport;
 // How a name matches.
 enum class NameMatch {
     InsideFolder, // everything inside a folder of that whole name ("App" finds "...\App\x", not "...\MyApp\x")
-    Contains,     // every file or folder whose path below the base contains the name
+    FolderNearTop, // as InsideFolder, but only a folder directly in the base or in one vendor folder
+                   // below it ("...\App", "...\Vendor\App"), not one deep in another program's tree
+    Contains,      // every file or folder whose path below the base contains the name
 };
 
 // What one search found: the files, then the folders, in the order the remover takes them.
@@ -48,6 +50,7 @@ private:
     struct Pattern {
         QString Name;
         bool FolderName = false; // matches what lies inside a folder of that name
+        bool NearTop = false;    // that folder only directly in the base or one folder below it
     };
 
     void Walk(NamedMatches &out, const QString &native, const QString &windows, const QString &relative,
