@@ -66,9 +66,9 @@ QAction *CCommonMenu::Popup(int kind, int x, int y, const QVariantList &list)
     m_kind = kind;
     if (kind != POPUP_OPTION)
         return nullptr;
+    // A screen left of or above the primary one has negative coordinates: the menu opens there
+    // like anywhere else.
     QPoint at = QCursor::pos();
-    if (at.x() < 0 || at.y() < 0)
-        return nullptr;
     at.ry() += 120;
     return m_optionMenu->exec(at, m_actions.value(ID_ABOUT));
 }

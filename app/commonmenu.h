@@ -26,9 +26,8 @@ public:
     explicit CCommonMenu(CBPMsgReceiver *owner, QObject *parent = nullptr);
     ~CCommonMenu() override;
 
-    // Kind 2 runs the option menu at the cursor until it closes and returns the chosen action
-    // (null when none was chosen, and at once when the cursor lies left of or above the
-    // primary screen). Other kinds show nothing.
+    // Kind 2 runs the option menu at the cursor, on whichever screen that is, until it closes
+    // and returns the chosen action (null when none was chosen). Other kinds show nothing.
     QAction *Popup(int kind, int x, int y, const QVariantList &list);
 
     CStyleMenu *OptionMenu() const { return m_optionMenu; }

@@ -14,8 +14,8 @@ using pw::kUninstallKeyPath;
 const char kMuiCacheKey[] = "Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 const char kMuiCacheText[] = "HKEY_CLASSES_ROOT\\Local Settings\\Software\\Microsoft\\Windows\\Shell\\MuiCache";
 
-// Below this many kilobytes an estimate is believed (3 GiB).
-constexpr uint64_t kSizeLimitKb = 3145728;
+// Up to this many kilobytes an estimate is believed.
+constexpr uint64_t kSizeLimitKb = 0xFFFFFFFFull; // the whole DWORD range (4 TiB); more is no usable estimate
 
 std::string entryPath(const QByteArray &subKey)
 {
@@ -172,7 +172,7 @@ void CAppEnum::ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteA
     inventory::ReadText(reg, entry, "DisplayVersion", p.DisplayVersion);
     uint64_t kilobytes = 0;
     inventory::ReadNumber(reg, entry, "EstimatedSize", &kilobytes);
-    if (kilobytes != 0 && kilobytes < kSizeLimitKb)
+    if (kilobytes != 0 && kilobytes <= kSizeLimitKb)
         p.Size = kilobytes * 1024;
     p.RegistryRoot = uint32_t(pass.root);
     p.RegistryView = pass.view;

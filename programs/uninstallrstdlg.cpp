@@ -42,14 +42,19 @@ void CUninstallRstDlg::CreateLayout()
     auto *width = new QLabel(this);
     width->setFixedSize(600, 30);
     column->addWidget(width, 0, Qt::AlignHCenter);
-    auto *image = new QLabel(this);
-    image->setPixmap(QPixmap(QStringLiteral("./Resources/Success.png")));
-    column->addWidget(image, 0, Qt::AlignHCenter);
+    // Only a run that removed something is reported as a success.
+    const bool removedAny = m_count > 0;
+    m_image = new QLabel(this);
+    if (removedAny)
+        m_image->setPixmap(QPixmap(QStringLiteral("./Resources/Success.png")));
+    else
+        m_image->hide();
+    column->addWidget(m_image, 0, Qt::AlignHCenter);
     column->addSpacing(14);
-    auto *title = new QLabel(tr("Uninstall Completed!"), this);
-    SetWidgetFont(title, 24);
-    SetWidgetTextColor(title, QColor(214, 214, 215));
-    column->addWidget(title, 0, Qt::AlignHCenter);
+    m_title = new QLabel(removedAny ? tr("Uninstall Completed!") : tr("Nothing Was Uninstalled"), this);
+    SetWidgetFont(m_title, 24);
+    SetWidgetTextColor(m_title, QColor(214, 214, 215));
+    column->addWidget(m_title, 0, Qt::AlignHCenter);
     column->addSpacing(12);
 
     const uint64_t freed = CUIPublic::GetInstance()->GetPendingUninstallSize();
@@ -58,11 +63,14 @@ void CUninstallRstDlg::CreateLayout()
     const QString dim = QStringLiteral("<font style = 'font-size:16px;color:rgba(255,255,255,153)'>%1</font>");
     const QString dimAfter = QStringLiteral("<font style = 'font-size:16px; color:rgba(255,255,255,153)'>%1</font>");
     const QString bright = QStringLiteral("<font style = 'font-size:16px; font-weight:600;color:rgb(40,191,96)'>%1</font>");
-    QString text = dim.arg(tr("Successfully uninstall ")) + bright.arg(m_count);
-    if (freed == 0)
-        text += dim.arg(tr(" program(s)."));
+    QString text;
+    if (!removedAny)
+        text = dim.arg(tr("No program was uninstalled."));
+    else if (freed == 0)
+        text = dim.arg(tr("Successfully uninstall ")) + bright.arg(m_count) + dim.arg(tr(" program(s)."));
     else
-        text += dimAfter.arg(tr(" program(s) and free up ")) + bright.arg(FormatSize(freed));
+        text = dim.arg(tr("Successfully uninstall ")) + bright.arg(m_count) + dimAfter.arg(tr(" program(s) and free up "))
+               + bright.arg(FormatSize(freed));
     m_result = new QLabel(text, this);
     m_result->setTextFormat(Qt::RichText);
     SetWidgetFont(m_result, 16);

@@ -1,6 +1,6 @@
 #pragma once
 // The result of an uninstall run: how many programs were removed and the space freed, and how
-// many were not. However it is closed, it asks the programs page to re-read the list, which
+// many were not; a run that removed nothing says so, without the success image. However it is closed, it asks the programs page to re-read the list, which
 // also brings the page back from its disabled run state.
 #include "widgets/basedialog.h"
 
@@ -18,6 +18,8 @@ public:
     int ReceiveMsg(const __MsgData &msg) override;
     void done(int result) override;
 
+    QLabel *titleLabel() const { return m_title; }
+    QLabel *imageLabel() const { return m_image; }
     QLabel *resultLabel() const { return m_result; }
     QLabel *notUninstalledLabel() const { return m_notUninstalled; }
 
@@ -26,6 +28,8 @@ private:
     int m_pageId = 0;
     int m_notUninstalledCount = 0;
     bool m_refreshSent = false;
+    QLabel *m_title = nullptr;
+    QLabel *m_image = nullptr;
     QLabel *m_result = nullptr;
     QLabel *m_notUninstalled = nullptr;
 };

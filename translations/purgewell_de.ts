@@ -244,6 +244,14 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
         <source> program(s) and free up </source>
         <translation> Programm(e), freigegeben: </translation>
     </message>
+    <message>
+        <source>Nothing Was Uninstalled</source>
+        <translation>Nichts wurde deinstalliert</translation>
+    </message>
+    <message>
+        <source>No program was uninstalled.</source>
+        <translation>Kein Programm wurde deinstalliert.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

@@ -68,8 +68,8 @@ private slots:
     void cleanup();
     void fiveEntriesInOrder();
     void popupIgnoresKeysAndRunsTheClickedEntry();
-    void nothingShownAtANegativeCursorPosition_data();
-    void nothingShownAtANegativeCursorPosition();
+    void shownWhereverTheCursorIs_data();
+    void shownWhereverTheCursorIs();
     void linkEntriesOpenTheirSettingsLink_data();
     void linkEntriesOpenTheirSettingsLink();
     void aboutIsAModalChildOfTheMainWindowEachTimeAnew();
@@ -179,19 +179,24 @@ void TestCommonMenu::popupIgnoresKeysAndRunsTheClickedEntry()
     QCOMPARE(menu.LastPopupKind(), int(CCommonMenu::POPUP_OPTION));
 }
 
-void TestCommonMenu::nothingShownAtANegativeCursorPosition_data()
+void TestCommonMenu::shownWhereverTheCursorIs_data()
 {
     QTest::addColumn<QPoint>("cursor");
     QTest::addColumn<int>("kind");
-    QTest::newRow("left of the primary screen") << QPoint(-30, 200) << 2;
-    QTest::newRow("above the primary screen") << QPoint(300, -1) << 2;
-    QTest::newRow("negative kind") << QPoint(100, 100) << -1;
+    QTest::addColumn<bool>("expectShown");
+    QTest::newRow("on the primary screen") << QPoint(100, 100) << 2 << true;
+    QTest::newRow("on a screen left of the primary one") << QPoint(-30, 200) << 2 << true;
+    QTest::newRow("on a screen above the primary one") << QPoint(300, -1) << 2 << true;
+    QTest::newRow("left of and above") << QPoint(-1200, -700) << 2 << true;
+    QTest::newRow("negative kind") << QPoint(100, 100) << -1 << false;
+    QTest::newRow("negative kind left of the primary screen") << QPoint(-30, 200) << -1 << false;
 }
 
-void TestCommonMenu::nothingShownAtANegativeCursorPosition()
+void TestCommonMenu::shownWhereverTheCursorIs()
 {
     QFETCH(QPoint, cursor);
     QFETCH(int, kind);
+    QFETCH(bool, expectShown);
     CCommonMenu menu(nullptr);
     CStyleMenu *popup = menu.OptionMenu();
     QCursor::setPos(cursor);
@@ -204,9 +209,10 @@ void TestCommonMenu::nothingShownAtANegativeCursorPosition()
         }
     });
     watchdog->start(0);
+    // Closed without a choice: nothing chosen, nothing sent.
     QCOMPARE(menu.Popup(kind, -1, -1, QVariantList()), nullptr);
     watchdog.reset();
-    QVERIFY(!shown);
+    QCOMPARE(shown, expectShown);
     QVERIFY(m_pages->payloads.empty());
 }
 

@@ -310,7 +310,7 @@ void checkProgram(pw::CFakePlatform &platform, CAppEnum &inventory, const CProte
     // An empty DisplayName still counts as read; the uninstall command may not be empty.
     if (values[3].isEmpty() || values[3] == "(Unsupported)")
         fail("a record without an uninstall command was listed");
-    if (p.Size % 1024 != 0 || p.Size >= uint64_t(3145728) * 1024)
+    if (p.Size % 1024 != 0 || p.Size > uint64_t(0xFFFFFFFFull) * 1024)
         fail("size outside the believed range");
     FormatSize(p.Size);
     for (const QByteArray &v : values)

@@ -179,8 +179,19 @@ void TestAppEnum::fields_data()
                                << QByteArray() << quint64(1024);
     QTest::newRow("size just below 3 GiB") << QList<Value>{dw("EstimatedSize", 3145727)} << u << QByteArray()
                                            << QByteArray() << QByteArray() << quint64(3221224448ull);
-    QTest::newRow("size 3 GiB dropped") << QList<Value>{dw("EstimatedSize", 3145728)} << u << QByteArray()
-                                        << QByteArray() << QByteArray() << quint64(0);
+    QTest::newRow("size 3 GiB kept") << QList<Value>{dw("EstimatedSize", 3145728)} << u << QByteArray()
+                                     << QByteArray() << QByteArray() << quint64(3221225472ull);
+    QTest::newRow("size 100 GiB") << QList<Value>{dw("EstimatedSize", 104857600)} << u << QByteArray()
+                                  << QByteArray() << QByteArray() << quint64(107374182400ull);
+    QTest::newRow("size largest dword") << QList<Value>{dw("EstimatedSize", 0xFFFFFFFFu)} << u << QByteArray()
+                                        << QByteArray() << QByteArray() << quint64(0xFFFFFFFFull * 1024);
+    QTest::newRow("size largest dword as qword") << QList<Value>{qw("EstimatedSize", 0xFFFFFFFFull)} << u
+                                                 << QByteArray() << QByteArray() << QByteArray()
+                                                 << quint64(0xFFFFFFFFull * 1024);
+    QTest::newRow("size qword beyond dword dropped") << QList<Value>{qw("EstimatedSize", 0x100000000ull)} << u
+                                                     << QByteArray() << QByteArray() << QByteArray() << quint64(0);
+    QTest::newRow("size huge qword dropped") << QList<Value>{qw("EstimatedSize", ~0ull)} << u << QByteArray()
+                                             << QByteArray() << QByteArray() << quint64(0);
     QTest::newRow("size as qword") << QList<Value>{qw("EstimatedSize", 5)} << u << QByteArray()
                                    << QByteArray() << QByteArray() << quint64(5120);
     QTest::newRow("size as text ignored") << QList<Value>{sz("EstimatedSize", "100")} << u << QByteArray()

@@ -19,6 +19,8 @@ namespace {
 
 struct Result {
     bool shown = false;
+    QString title;
+    bool successImage = false;
     QString text;
     QString notUninstalled;
     bool pageButtonsDisabled = false;
@@ -47,6 +49,8 @@ void ReadResultNext(PageFixture *f, Result *result, std::function<void(CUninstal
 {
     OnNextModal<CUninstallRstDlg>([f, result, close](CUninstallRstDlg *dialog) {
         result->shown = true;
+        result->title = dialog->titleLabel()->text();
+        result->successImage = dialog->imageLabel()->isVisibleTo(dialog);
         result->text = dialog->resultLabel()->text();
         result->notUninstalled = dialog->notUninstalledLabel()->isVisibleTo(dialog)
                                      ? dialog->notUninstalledLabel()->text()
@@ -101,6 +105,7 @@ private slots:
     void autoRemove();
     void commandThatCannotStart();
     void cancelledUninstallerIsNotCleaned();
+    void runThatRemovedNothingIsNoSuccess();
     void uninstallerThatForgetsItsEntry();
     void ownUninstallerThatCannotStart();
     void pauseBetweenProgramsKeepsTheWindowLive();
@@ -372,6 +377,8 @@ void TestUninstallRun::commandThatCannotStart()
     // The next row still runs, and the result counts only what went.
     QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
     QCOMPARE(Commands(f).size(), 2);
+    QCOMPARE(result.title, QStringLiteral("Uninstall Completed!"));
+    QVERIFY(result.successImage);
     QCOMPARE(result.text, ResultText(1, 100 * 1024));
     QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
     QTRY_COMPARE(f.RowNames(), QStringList{"Zulu Broken"});
@@ -412,6 +419,30 @@ void TestUninstallRun::cancelledUninstallerIsNotCleaned()
     QTRY_COMPARE(f.RowNames(), QStringList{"Bravo"});
 }
 
+void TestUninstallRun::runThatRemovedNothingIsNoSuccess()
+{
+    // One uninstaller is cancelled, the other cannot start: nothing went.
+    PageFixture f;
+    f.Build({{"Alpha", "A", "1", 100}, {"Zulu Broken", "Z", "1", 700}});
+    f.ScriptCancel("Alpha");
+    f.Tick("Alpha");
+    f.Tick("Zulu Broken");
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.page->uninstallButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    QCOMPARE(result.title, QStringLiteral("Nothing Was Uninstalled"));
+    QVERIFY(!result.successImage);
+    QVERIFY2(!result.text.contains(QStringLiteral("Successfully")), qPrintable(result.text));
+    QVERIFY2(result.text.contains(QStringLiteral("No program was uninstalled.")), qPrintable(result.text));
+    QCOMPARE(result.notUninstalled, QStringLiteral("2 program(s) were not uninstalled."));
+    QVERIFY(f.IsRegistered("Alpha"));
+    QTRY_COMPARE(f.RowNames().size(), 2);
+}
+
 void TestUninstallRun::uninstallerThatForgetsItsEntry()
 {
     PageFixture f;
@@ -450,7 +481,8 @@ void TestUninstallRun::ownUninstallerThatCannotStart()
     // Quitting for an uninstaller that never started would look like success.
     QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
     QCOMPARE(recorder.count(MSG_QUIT_APP), 0);
-    QCOMPARE(result.text, ResultText(0, 0));
+    QCOMPARE(result.title, QStringLiteral("Nothing Was Uninstalled"));
+    QVERIFY(!result.successImage);
     QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
     QVERIFY(f.Log().contains("start process " + PageFixture::Command("Vendrix Purgewell") + " failed with 2.\n"));
     QTRY_VERIFY(f.page->refreshButton()->isEnabled());
