@@ -1,7 +1,8 @@
 // Everything that reads the uninstall registry, fed with whatever a program may have written
 // there: the inventory scan, the registry leftover query, the helpers on every field it fills,
 // and the leftover scan's path rules (install path, program folders, protected places, weak
-// names, other programs' property) up to a whole scan without the removal. Drive C: lies below
+// names, other programs' property) up to a whole scan without the removal; and the .reg backup
+// of every key the input wrote, whose text must read back to the same values. Drive C: lies below
 // /dev/null, so nothing on the disk can be reached: every listing and stat finds nothing.
 //
 // Input format (integers little-endian; a string is a u16 length and that many bytes, cut
@@ -26,6 +27,7 @@
 #include "leftovers/otherprograms.h"
 #include "leftovers/programpaths.h"
 #include "leftovers/protectedplaces.h"
+#include "leftovers/regexport.h"
 #include "leftovers/weaknames.h"
 #include "leftovers/windowspath.h"
 
@@ -338,6 +340,178 @@ void checkProgram(pw::CFakePlatform &platform, CAppEnum &inventory, const CProte
         checkScan(platform, places, programs, p);
 }
 
+
+// A .reg text read back: key paths and, per key, (name, type, data) with string data as the
+// UTF-16LE bytes the file holds.
+struct ParsedValue {
+    QString name;
+    uint32_t type;
+    QByteArray data;
+};
+using ParsedKeys = std::vector<std::pair<QString, std::vector<ParsedValue>>>;
+
+int hexDigit(QChar c)
+{
+    const ushort u = c.unicode();
+    return u >= '0' && u <= '9' ? u - '0' : u >= 'a' && u <= 'f' ? u - 'a' + 10 : -1;
+}
+
+// Reads a quoted string at text[*pos] (the opening quote), undoing the escapes.
+bool unquote(const QString &text, int *pos, QString *out)
+{
+    if (*pos >= text.size() || text.at(*pos) != QLatin1Char('"'))
+        return false;
+    for (int i = *pos + 1; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('"')) {
+            *pos = i + 1;
+            return true;
+        }
+        if (c == QLatin1Char('\\')) {
+            if (++i >= text.size())
+                return false;
+            const QChar e = text.at(i);
+            *out += e == QLatin1Char('n') ? QChar('\n') : e == QLatin1Char('r') ? QChar('\r')
+                    : e == QLatin1Char('0') ? QChar(0) : e;
+        } else {
+            *out += c;
+        }
+    }
+    return false;
+}
+
+QByteArray utf16(const QString &text)
+{
+    QByteArray out;
+    for (const QChar c : text) {
+        out.append(char(c.unicode() & 0xff));
+        out.append(char(c.unicode() >> 8));
+    }
+    return out;
+}
+
+bool parseRegText(const QByteArray &file, ParsedKeys *keys)
+{
+    if (!file.startsWith(QByteArray("\xff\xfe", 2)) || file.size() % 2)
+        return false;
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(file.constData() + 2),
+                                            (file.size() - 2) / 2);
+    const QString header = QStringLiteral("Windows Registry Editor Version 5.00\r\n");
+    if (!text.startsWith(header) || !text.endsWith(QStringLiteral("\r\n")))
+        return false;
+    QStringList lines = text.mid(header.size()).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.endsWith(QLatin1Char(']')))
+                return false;
+            keys->push_back({line.mid(1, line.size() - 2), {}});
+            continue;
+        }
+        if (keys->empty())
+            return false;
+        ParsedValue v;
+        int pos = 0;
+        if (line.startsWith(QLatin1Char('@')))
+            pos = 1;
+        else if (!unquote(line, &pos, &v.name))
+            return false;
+        if (pos >= line.size() || line.at(pos) != QLatin1Char('='))
+            return false;
+        QString rest = line.mid(pos + 1);
+        if (rest.startsWith(QLatin1Char('"'))) {
+            QString s;
+            int p = 0;
+            if (!unquote(rest, &p, &s) || p != rest.size())
+                return false;
+            v.type = pw::kRegSz;
+            v.data = utf16(s + QChar(0));
+        } else if (rest.startsWith(QStringLiteral("dword:"))) {
+            bool ok = false;
+            const uint32_t n = rest.mid(6).toUInt(&ok, 16);
+            if (!ok || rest.size() != 14)
+                return false;
+            v.type = pw::kRegDword;
+            v.data = QByteArray(reinterpret_cast<const char *>(&n), 4);
+        } else {
+            int colon = rest.indexOf(QLatin1Char(':'));
+            if (!rest.startsWith(QStringLiteral("hex")) || colon < 0)
+                return false;
+            const QString kind = rest.left(colon);
+            bool ok = true;
+            v.type = kind == QStringLiteral("hex") ? pw::kRegBinary
+                     : kind.startsWith(QStringLiteral("hex(")) && kind.endsWith(QLatin1Char(')'))
+                         ? kind.mid(4, kind.size() - 5).toUInt(&ok, 16) : (ok = false, 0u);
+            if (!ok)
+                return false;
+            QString hex = rest.mid(colon + 1);
+            while (hex.endsWith(QLatin1Char('\\'))) {
+                if (++i >= lines.size() || !lines[i].startsWith(QStringLiteral("  ")))
+                    return false;
+                hex.chop(1);
+                hex += lines[i].mid(2);
+            }
+            if (!hex.isEmpty())
+                for (const QString &b : hex.split(QLatin1Char(','))) {
+                    if (b.size() != 2 || hexDigit(b.at(0)) < 0 || hexDigit(b.at(1)) < 0)
+                        return false;
+                    v.data.append(char(hexDigit(b.at(0)) * 16 + hexDigit(b.at(1))));
+                }
+        }
+        keys->back().second.push_back(v);
+    }
+    return true;
+}
+
+bool isStringType(uint32_t type)
+{
+    return type == pw::kRegSz || type == pw::kRegExpandSz || type == pw::kRegMultiSz;
+}
+
+// The backup of every key below `path` in the places the input wrote to: its text must read
+// back to the same keys and values.
+void checkBackup(pw::CFakeRegistry &reg, pw::RegRoot root, uint32_t view, const std::string &path)
+{
+    std::vector<RegExportKey> keys;
+    if (!ReadRegExportKey(reg, root, view, path, &keys))
+        fail("a backup read failed on a readable registry");
+    const QByteArray text = RegExportText(keys);
+    ParsedKeys parsed;
+    if (!parseRegText(text, &parsed))
+        fail("the backup text does not parse");
+    std::vector<const RegExportKey *> written;
+    for (const RegExportKey &k : keys)
+        if (RegExportProblem({k}).isEmpty())
+            written.push_back(&k);
+    if (written.size() != parsed.size())
+        fail("the backup has another number of keys");
+    for (size_t i = 0; i < written.size(); ++i) {
+        const RegExportKey &k = *written[i];
+        if (parsed[i].first != QString::fromLocal8Bit(k.path.data(), int(k.path.size())))
+            fail("a backup key path changed:", parsed[i].first);
+        if (parsed[i].second.size() != k.values.size())
+            fail("a backup key lost or gained values:", parsed[i].first);
+        for (size_t j = 0; j < k.values.size(); ++j) {
+            const RegExportKey::Value &v = k.values[j];
+            const ParsedValue &p = parsed[i].second[j];
+            const QByteArray raw(reinterpret_cast<const char *>(v.data.data()), int(v.data.size()));
+            const QByteArray expected =
+                isStringType(v.type) ? utf16(QString::fromLocal8Bit(raw.constData(), raw.size())) : raw;
+            if (p.name != QString::fromLocal8Bit(v.name.data(), int(v.name.size())) || p.type != v.type
+                || p.data != expected)
+                fail("a backup value does not read back the same:",
+                     QStringLiteral("%1 type %2/%3: %4 read back as %5")
+                         .arg(p.name).arg(v.type).arg(p.type)
+                         .arg(QString::fromLatin1(expected.toHex()), QString::fromLatin1(p.data.toHex())));
+        }
+    }
+    if (reg.OpenHandles() != 0)
+        fail("the backup read left a registry key open");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -414,6 +588,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         runHelpers(places, others, q.installPath);
         checkLeftovers(inventory.FindRegistryLeftovers(q.record, q.installPath), q.record, q.installPath);
     }
+    for (const Place &place : kPlaces)
+        checkBackup(reg, place.root, place.recordView, kUninstallKey);
+    checkBackup(reg, pw::RegRoot::CurrentUser, 0, MuiCacheKey(pw::RegRoot::CurrentUser));
+    checkBackup(reg, pw::RegRoot::ClassesRoot, 0, MuiCacheKey(pw::RegRoot::ClassesRoot));
     if (reg.OpenHandles() != 0)
         fail("a registry key was left open");
     return 0;
