@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/mainwin.h"
+#include "app/startdlg.h"
 #include "shell/msgids.h"
 #include "app/nativeclasswindow.h"
 #include "shell/stylefile.h"
@@ -16,6 +17,8 @@
 #include <QFile>
 #include <QFont>
 #include <QPointer>
+
+#include <memory>
 
 void ApplyLookAndFeel(QApplication &app)
 {
@@ -58,25 +61,74 @@ int ShowStartupError(const QString &text)
     return 1;
 }
 
+namespace {
+
+int showAlreadyRunning()
+{
+    CMSGDlg box(434, 240);
+    box.SetContent(CMSGDlg::IconWarning, QObject::tr("Vendrix Purgewell has been running!"), CMSGDlg::ButtonsOk);
+    box.exec();
+    return 0;
+}
+
+int runMainWindow(QApplication &app);
+
+} // namespace
+
+int RunStartup(const StartupSteps &steps)
+{
+    steps.install();
+    if (!steps.firstInstance())
+        return showAlreadyRunning();
+    steps.showSplash();
+    std::string error;
+    if (!steps.start(&error))
+        return ShowStartupError(QString::fromStdString(error));
+    return steps.run();
+}
+
 int RunApplication(QApplication &app)
 {
     ApplyLookAndFeel(app);
-    std::string error;
-    if (!pw::SelectDefaultPlatform(&error))
-        return ShowStartupError(QString::fromStdString(error));
-    return RunOnPlatform(app);
+    // The early splash stays up, under the main window's own, until the main window closes
+    // its splash (MSG_CLOSE_DLG closes every open dialog).
+    std::unique_ptr<CStartDlg> splash;
+    StartupSteps steps;
+    steps.install = [] { pw::InstallDefaultPlatform(); };
+    steps.firstInstance = [] {
+        pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop;
+        return !desktop || desktop->CheckSingleInstance();
+    };
+    steps.showSplash = [&splash] {
+        splash = std::make_unique<CStartDlg>();
+        splash->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        splash->BuildContent();
+        splash->show();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    steps.start = [&splash](std::string *error) {
+        const bool ok = pw::StartDefaultPlatform(error);
+        if (!ok && splash)
+            splash->hide();
+        return ok;
+    };
+    steps.run = [&app] { return runMainWindow(app); };
+    return RunStartup(steps);
 }
 
 int RunOnPlatform(QApplication &app)
 {
     pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop;
-    if (desktop && !desktop->CheckSingleInstance()) {
-        CMSGDlg box(434, 240);
-        box.SetContent(CMSGDlg::IconWarning, QObject::tr("Vendrix Purgewell has been running!"), CMSGDlg::ButtonsOk);
-        box.exec();
-        return 0;
-    }
+    if (desktop && !desktop->CheckSingleInstance())
+        return showAlreadyRunning();
+    return runMainWindow(app);
+}
 
+namespace {
+
+int runMainWindow(QApplication &app)
+{
+    pw::IDesktopServices *desktop = pw::CurrentPlatform().desktop;
     CCommonMenu::Install(); // the main title bar's menu button opens the option menu
     auto *window = new CMainWin;
     QPointer<CMainWin> guard(window);
@@ -97,3 +149,5 @@ int RunOnPlatform(QApplication &app)
     delete window;
     return code;
 }
+
+} // namespace

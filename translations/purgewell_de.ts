@@ -182,6 +182,27 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
     </message>
 </context>
 <context>
+    <name>CPrefixChooser</name>
+    <message>
+        <source>Wine prefix</source>
+        <translation>Wine-Präfix</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: %2 missing)</source>
+        <translation>%1 (schreibgeschützt: %2 fehlt)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+The system&apos;s Wine may update this prefix so that
+its manager can no longer run it.
+Open it with the system&apos;s Wine anyway?</source>
+        <translation>„%1“ ist schreibgeschützt: sein Wine (%2) ist nicht installiert.
+Das Wine des Systems kann dieses Präfix so ändern,
+dass seine Verwaltung es nicht mehr starten kann.
+Trotzdem mit dem Wine des Systems öffnen?</translation>
+    </message>
+</context>
+<context>
     <name>CProgramTreeWidget</name>
     <message>
         <source>Uninstall %1</source>

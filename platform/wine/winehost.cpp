@@ -177,18 +177,36 @@ bool waitReadable(int fd, std::chrono::steady_clock::time_point deadline)
     }
 }
 
-std::vector<std::string> wineEnvironment(const std::string &prefix)
+// The wineserver that belongs to `wine` when it is a build of its own (a manager's runner):
+// beside it, or empty for the system's.
+std::string wineserverBeside(const std::string &wine)
+{
+    const size_t slash = wine.rfind('/');
+    if (slash == std::string::npos)
+        return std::string();
+    const std::string server = wine.substr(0, slash + 1) + "wineserver";
+    return access(server.c_str(), X_OK) == 0 ? server : std::string();
+}
+
+std::vector<std::string> wineEnvironment(const std::string &prefix, const std::string &wine = std::string())
 {
     std::vector<std::string> env;
     bool haveDebug = false;
+    const std::string server = wineserverBeside(wine);
     for (char **e = environ; e && *e; ++e) {
         if (!std::strncmp(*e, "WINEPREFIX=", 11))
+            continue;
+        if (!server.empty() && (!std::strncmp(*e, "WINESERVER=", 11) || !std::strncmp(*e, "WINELOADER=", 11)))
             continue;
         if (!std::strncmp(*e, "WINEDEBUG=", 10))
             haveDebug = true;
         env.emplace_back(*e);
     }
     env.push_back("WINEPREFIX=" + prefix);
+    if (!server.empty()) {
+        env.push_back("WINESERVER=" + server);
+        env.push_back("WINELOADER=" + wine);
+    }
     if (!haveDebug)
         env.emplace_back("WINEDEBUG=-all");
     return env;
@@ -248,6 +266,8 @@ bool exists(const std::string &path)
 
 std::string wineMissing(const std::string &wine)
 {
+    if (wine.find('/') != std::string::npos)
+        return "Wine was not found: \"" + wine + "\" does not exist or cannot be run.";
     return "Wine was not found: the command \"" + wine
            + "\" could not be started. Install Wine (the Debian packages wine and wine64) to manage the "
              "Windows programs of a Wine prefix.";
@@ -357,7 +377,7 @@ bool CWineHost::PrepareLocked(std::string *error)
 
     // A new prefix, made the way Wine makes it on first use, but without asking to install
     // Mono or Gecko.
-    std::vector<std::string> env = wineEnvironment(prefix);
+    std::vector<std::string> env = wineEnvironment(prefix, m_options.wine);
     std::string overrides = "WINEDLLOVERRIDES=mscoree,mshtml=";
     for (auto it = env.begin(); it != env.end(); ++it) {
         if (it->compare(0, 17, "WINEDLLOVERRIDES=") == 0) {
@@ -403,8 +423,19 @@ bool CWineHost::PrepareLocked(std::string *error)
     return true;
 }
 
+std::string ReadOnlyMessage(const std::string &prefix, const std::string &wine)
+{
+    return "The Wine prefix \"" + prefix + "\" is read-only here: the Wine it was made with (\"" + wine
+           + "\") is not on this machine, and another Wine could update the prefix and break it for its manager. "
+             "Install that Wine, or agree to use the system's Wine in it.";
+}
+
 std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<std::mutex> &)
 {
+    if (m_options.readOnly) {
+        m_lastError = ReadOnlyMessage(m_options.prefix, m_options.wine);
+        return nullptr;
+    }
     std::string error;
     if (!PrepareLocked(&error)) {
         m_lastError = error;
@@ -416,7 +447,7 @@ std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<s
         return nullptr;
     }
     const std::string driveC = m_options.prefix + "/drive_c";
-    const pid_t pid = spawnWine(m_options.wine, {m_options.hostExe}, wineEnvironment(m_options.prefix), toHost[0],
+    const pid_t pid = spawnWine(m_options.wine, {m_options.hostExe}, wineEnvironment(m_options.prefix, m_options.wine), toHost[0],
                                 fromHost[1], errPipe[1], isDirectory(driveC) ? driveC : std::string());
     const int spawnErrno = errno;
     close(toHost[0]);
@@ -467,6 +498,48 @@ bool CWineHost::Start(std::string *error)
     if (error)
         *error = m_lastError;
     return false;
+}
+
+void CWineHost::Stop()
+{
+    std::shared_ptr<Connection> old;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        old = std::move(m_conn);
+        if (old) {
+            old->dead = true;
+            ++m_changes;
+        }
+        m_replied.notify_all();
+    }
+    if (!old)
+        return;
+    // Closing its input ends the host; a request still waiting on it then finds it dead. The
+    // connection itself goes with its last user.
+    std::lock_guard<std::mutex> write(old->writeMutex);
+    if (old->toHost >= 0) {
+        close(old->toHost);
+        old->toHost = -1;
+    }
+}
+
+bool CWineHost::Restart(Options options, std::string *error)
+{
+    Stop();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        while (options.prefix.size() > 1 && options.prefix.back() == '/')
+            options.prefix.pop_back();
+        m_options = std::move(options);
+        m_lastError.clear();
+    }
+    return Start(error);
+}
+
+CWineHost::Options CWineHost::GetOptions() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_options;
 }
 
 void CWineHost::MarkDeadLocked(const std::shared_ptr<Connection> &conn)

@@ -1,6 +1,7 @@
 #pragma once
 // The connection to purgewell-host.exe running under Wine in one prefix. The host is started on
-// first use and restarted after it died; any thread may call. Replies are read by whichever
+// first use and restarted after it died; any thread may call. Restart() moves it to another
+// prefix (or another Wine) at run time. Replies are read by whichever
 // waiting caller gets there first and handed to their owners, so a request whose answer takes
 // long (waiting for an uninstaller) does not hold up the others.
 #include "platform/hostprotocol/hostprotocol.h"
@@ -20,7 +21,13 @@ public:
     struct Options {
         std::string prefix;   // absolute path of the Wine prefix
         std::string hostExe;  // purgewell-host.exe
+        // The wine binary: "wine" on PATH, or the path of a manager's build. The wineserver
+        // beside a build's wine (where the build ships one) serves it.
         std::string wine = "wine";
+        // A prefix whose own Wine is missing: nothing is ever started in it (no host, no
+        // wineboot); requests fail with a message that says why. Only the user's consent
+        // lifts it, by a Restart() with the flag cleared.
+        bool readOnly = false;
     };
     // WINEPREFIX (default ~/.wine), and the host beside this executable or in the build tree.
     static Options DefaultOptions();
@@ -32,6 +39,12 @@ public:
 
     // Starts the host unless it runs. On failure gives a message the user can be shown.
     bool Start(std::string *error);
+    // Ends the running host, if any (handles from it become invalid).
+    void Stop();
+    // Ends the running host and takes `options` for every later start; then starts the host
+    // there unless the new prefix is read-only. False with a message when it could not be
+    // started (a read-only prefix always gives false and starts nothing).
+    bool Restart(Options options, std::string *error);
 
     // Sends a request and waits for the reply body (after the request id). `generation` is the
     // host that a key handle in the arguments belongs to, 0 when there is none: such a request
@@ -48,7 +61,7 @@ public:
     uint64_t ChangeCount() const;
     void NoteChange();
 
-    const Options &GetOptions() const { return m_options; }
+    Options GetOptions() const;
     // Why the host could not be started or was lost, for the user.
     std::string LastError() const;
 
@@ -64,7 +77,7 @@ private:
                std::string *reply);
     void MarkDeadLocked(const std::shared_ptr<Connection> &conn);
 
-    const Options m_options;
+    Options m_options; // guarded by m_mutex
     mutable std::mutex m_mutex;
     std::condition_variable m_replied;
     std::shared_ptr<Connection> m_conn;

@@ -680,6 +680,15 @@ QVector<WinePrefixInfo> FindWinePrefixes(const QString &homeIn)
     return c.Result();
 }
 
+CWineHost::Options HostOptionsFor(const WinePrefixInfo &prefix, const CWineHost::Options &base)
+{
+    CWineHost::Options options = base;
+    options.prefix = QFile::encodeName(prefix.path).toStdString();
+    options.wine = prefix.wine.isEmpty() ? std::string("wine") : QFile::encodeName(prefix.wine).toStdString();
+    options.readOnly = prefix.ReadOnly();
+    return options;
+}
+
 int InitialPrefixIndex(const QVector<WinePrefixInfo> &prefixes)
 {
     for (int i = 0; i < prefixes.size(); ++i) {

@@ -84,6 +84,8 @@ private slots:
     void startsWithoutStyleSheet();
     void installsStyleSheet();
     void startupErrorIsExplained();
+    void startupOrder_data();
+    void startupOrder();
     void wrapText_data();
     void wrapText();
 
@@ -246,6 +248,46 @@ void TestStartup::wrapText()
     if (!QFontInfo(mono).fixedPitch())
         QSKIP("no fixed-pitch font here");
     QCOMPARE(WrapText(text, metrics, metrics.horizontalAdvance(QString(chars, QLatin1Char('x')))), expected);
+}
+
+void TestStartup::startupOrder_data()
+{
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("code");
+    // A second launch never starts the backend (no Wine error in place of the right message).
+    QTest::newRow("second instance") << false << true << "install check" << "Vendrix Purgewell has been running!" << 0;
+    QTest::newRow("first instance") << true << true << "install check splash start run" << "" << 7;
+    QTest::newRow("backend fails") << true << false << "install check splash start" << "Wine was not found." << 1;
+}
+
+void TestStartup::startupOrder()
+{
+    QFETCH(bool, first);
+    QFETCH(bool, starts);
+    QFETCH(QString, order);
+    QFETCH(QString, box);
+    QFETCH(int, code);
+    QStringList steps;
+    StartupSteps s;
+    s.install = [&] { steps << QStringLiteral("install"); };
+    s.firstInstance = [&] { steps << QStringLiteral("check"); return first; };
+    s.showSplash = [&] { steps << QStringLiteral("splash"); };
+    s.start = [&](std::string *error) {
+        steps << QStringLiteral("start");
+        if (!starts)
+            *error = "Wine was not found.";
+        return starts;
+    };
+    s.run = [&] { steps << QStringLiteral("run"); return 7; };
+    SeenBox seen;
+    if (!box.isEmpty())
+        answerMessageBox(&seen);
+    QCOMPARE(RunStartup(s), code);
+    QCOMPARE(steps.join(QLatin1Char(' ')), order);
+    QCOMPARE(seen.text, box);
 }
 
 QTEST_MAIN(TestStartup)

@@ -308,7 +308,7 @@ private slots:
                         .arg(e.wine.isEmpty() && e.wineFound ? haveSystemWine : e.wineFound);
         QCOMPARE(got, want);
         for (const WinePrefixInfo &p : found)
-            QCOMPARE(p.ReadOnly(), !p.wineFound);
+            QCOMPARE(p.ReadOnly(), !p.wineFound && !p.UsesSystemWine());
     }
 
     void order()
