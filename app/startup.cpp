@@ -14,6 +14,7 @@
 #include "widgets/msgdlg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QPointer>
@@ -108,6 +109,13 @@ int RunApplication(QApplication &app)
     };
     steps.start = [&splash](std::string *error) {
         const bool ok = pw::StartDefaultPlatform(error);
+#ifndef _WIN32
+        // The page's prefix chooser: every prefix of the machine, each run with its own Wine.
+        WinePrefixHooks hooks;
+        hooks.find = [] { return pw::FindWinePrefixes(QDir::homePath()); };
+        hooks.switchTo = pw::SwitchDefaultPrefix;
+        CUIPublic::GetInstance()->SetWinePrefixHooks(std::move(hooks));
+#endif
         if (!ok && splash)
             splash->hide();
         return ok;

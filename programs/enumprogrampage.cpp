@@ -11,11 +11,13 @@
 #include "libs/vdxqt/bpqtlabel.h"
 #include "programs/detailtooltip.h"
 #include "programs/listrefresh.h"
+#include "programs/prefixchooser.h"
 #include "programs/programtreewidget.h"
 #include "programs/readyuninstalldlg.h"
 #include "programs/refreshdlg.h"
 #include "programs/uninstallrstdlg.h"
 #include "widgets/filetreeitemdelegate.h"
+#include "widgets/msgdlg.h"
 #include "widgets/searchedit.h"
 
 #include <QAction>
@@ -83,6 +85,17 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_countLabel = new QLabel;
     m_countLabel->setStyleSheet(QStringLiteral("font-size:14px; color:rgba(255,255,255,153)"));
     topLayout->addWidget(m_countLabel, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    m_prefixChooser = new CPrefixChooser;
+    m_prefixChooser->setToolTip(tr("The Wine prefix whose programs are listed"));
+    const WinePrefixHooks &prefixHooks = CUIPublic::GetInstance()->GetWinePrefixHooks();
+    if (prefixHooks.find && prefixHooks.switchTo) {
+        m_prefixChooser->SetPrefixes(prefixHooks.find());
+        connect(m_prefixChooser, &CPrefixChooser::prefixChosen, this, &CEnumProgramPage::SwitchPrefix);
+    } else {
+        m_prefixChooser->hide();
+    }
+    topLayout->addSpacing(12);
+    topLayout->addWidget(m_prefixChooser, 0, Qt::AlignLeft | Qt::AlignVCenter);
     topLayout->addStretch();
     m_sortBtn = new QPushButton;
     m_sortBtn->setFixedSize(74, 20);
@@ -265,6 +278,7 @@ void CEnumProgramPage::ShowPrograms(const InstalledProgramList &programs)
     CreateTree();
     m_refreshBtn->show();
     m_refreshBtn->setEnabled(true);
+    m_prefixChooser->setEnabled(true);
 }
 
 void CEnumProgramPage::CreateTree()
@@ -433,6 +447,24 @@ void CEnumProgramPage::RefreshClicked()
     delete dialog;
 }
 
+void CEnumProgramPage::SwitchPrefix(int index)
+{
+    const WinePrefixHooks &hooks = CUIPublic::GetInstance()->GetWinePrefixHooks();
+    if (!hooks.switchTo || index < 0 || index >= m_prefixChooser->Prefixes().size() || isUninstalling())
+        return;
+    const pw::WinePrefixInfo prefix = m_prefixChooser->Prefixes().at(index);
+    // Nothing is started in a prefix whose own Wine is missing unless the user says so.
+    const bool useSystemWine = prefix.ReadOnly() && AskUseSystemWine(MainWindow(), prefix);
+    std::string error;
+    if (!hooks.switchTo(prefix, useSystemWine, &error) && !error.empty()) {
+        CMSGDlg box(434, 240, MainWindow());
+        box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        box.SetContent(1, QString::fromStdString(error), 1);
+        box.exec();
+    }
+    RefreshClicked();
+}
+
 // ---------------------------------------------------------------------------------------------
 // The uninstall run
 
@@ -502,6 +534,7 @@ void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
 {
     m_uninstallBtn->setEnabled(false);
     m_refreshBtn->setEnabled(false);
+    m_prefixChooser->setEnabled(false);
     m_rows->Lock();
 
     const QString productName = ProductName();

@@ -21,6 +21,7 @@ class CBPQtLabel;
 class CDetailToolTip;
 class CFileTreeItemDelegate;
 class CListRefresh;
+class CPrefixChooser;
 class CProgramTreeWidget;
 class CRefreshDlg;
 class CSearchEdit;
@@ -68,6 +69,8 @@ public:
     QLabel *countLabel() const { return m_countLabel; }
     CBPQtLabel *summaryLabel() const { return m_summaryLabel; }
     CDetailToolTip *detailToolTip() const { return m_toolTip; }
+    // The Wine prefix chooser beside the title; hidden where start-up set no prefix hooks.
+    CPrefixChooser *prefixChooser() const { return m_prefixChooser; }
     InstalledProgramList programs() const;
     int selectedCount() const { return m_selectedCount; }
     uint64_t selectedSize() const { return m_selectedSize; }
@@ -97,6 +100,9 @@ protected:
 
 private:
     void UpdateSummary();
+    // The user chose the prefix at `index` of the chooser: the backend moves there (after consent
+    // for a prefix whose own Wine is missing) and the list is read again.
+    void SwitchPrefix(int index);
     // The ticked records in the order the list shows them, the product's entry last.
     QVector<int> TickedInListOrder() const;
     bool Confirm(const InstalledProgramList &programs);
@@ -117,6 +123,7 @@ private:
 
     // Widgets.
     QLabel *m_countLabel = nullptr;
+    CPrefixChooser *m_prefixChooser = nullptr;
     QPushButton *m_sortBtn = nullptr;
     QMenu *m_sortMenu = nullptr;
     QAction *m_actName = nullptr;

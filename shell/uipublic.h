@@ -5,7 +5,22 @@
 // The GUI thread creates it before any worker starts; there is no lock.
 #include "inventory/installedprogram.h"
 
+#include <QVector>
+
 #include <cstdint>
+#include <functional>
+#include <string>
+
+namespace pw {
+struct WinePrefixInfo;
+}
+
+// Linux: how the programs page finds the machine's Wine prefixes and moves the backend to one
+// of them, set by start-up. Unset on Windows and in tests: the page then shows no chooser.
+struct WinePrefixHooks {
+    std::function<QVector<pw::WinePrefixInfo>()> find;
+    std::function<bool(const pw::WinePrefixInfo &prefix, bool useSystemWine, std::string *error)> switchTo;
+};
 
 class CAppEnum;
 class QWidget;
@@ -37,6 +52,9 @@ public:
 
     // Records `page` and sends MSG_SWITCH_PAGE with it; the two other ints are ignored.
     void SetPage(int page, int b = 0, int c = 0);
+
+    void SetWinePrefixHooks(WinePrefixHooks hooks) { m_prefixHooks = std::move(hooks); }
+    const WinePrefixHooks &GetWinePrefixHooks() const { return m_prefixHooks; }
     int GetPage() const { return m_page; }
 
     // Opens the link of group "URL", key "ID_LINK_HELP" in the browser (OpenLink).
@@ -51,4 +69,5 @@ private:
     uint64_t m_pendingUninstallSize = 0;
     bool m_win10OrLater = false;
     int m_page = 0;
+    WinePrefixHooks m_prefixHooks;
 };

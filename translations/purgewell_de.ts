@@ -154,6 +154,10 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
         <source>Selected:</source>
         <translation>Ausgewählt:</translation>
     </message>
+    <message>
+        <source>The Wine prefix whose programs are listed</source>
+        <translation>Das Wine-Präfix, dessen Programme aufgelistet werden</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>

@@ -3,10 +3,12 @@
 #include "inventory/programhelpers.h"
 #include "pagefixture.h"
 #include "programs/detailtooltip.h"
+#include "programs/prefixchooser.h"
 #include "widgets/filetreeitemdelegate.h"
 #include "widgets/searchedit.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -99,6 +101,7 @@ class TestEnumProgramPage : public QObject {
     Q_OBJECT
 private slots:
     void emptyList();
+    void prefixChooser();
     void rowsShowTheRecords();
     void search_data();
     void search();
@@ -123,6 +126,50 @@ void TestEnumProgramPage::emptyList()
     QTest::keyClicks(f.page->searchEdit()->lineEdit(), QStringLiteral("x"));
     f.page->OnSortMenuTriggered(f.page->sortMenu()->actions().at(1));
     QCOMPARE(f.page->tree()->topLevelItemCount(), 0);
+}
+
+void TestEnumProgramPage::prefixChooser()
+{
+    // Without the hooks start-up sets on Linux (Windows, tests) there is no chooser.
+    {
+        PageFixture f;
+        f.Build(FivePrograms());
+        QVERIFY(!f.page->prefixChooser()->isVisibleTo(f.host));
+    }
+    // With them, the machine's prefixes are offered; choosing one moves the backend there and
+    // reads the list again behind the refresh dialog.
+    pw::WinePrefixInfo own, bottle;
+    own.path = QStringLiteral("/home/ann/.wine");
+    own.label = QStringLiteral("Wine: default");
+    own.wineName = QStringLiteral("system");
+    own.isDefaultPrefix = true;
+    own.wineFound = true;
+    bottle.path = QStringLiteral("/home/ann/.local/share/bottles/bottles/Games");
+    bottle.label = QStringLiteral("Bottles: Games");
+    bottle.manager = pw::PrefixManager::Bottles;
+    bottle.wine = QStringLiteral("/home/ann/.local/share/bottles/runners/soda/bin/wine");
+    bottle.wineName = QStringLiteral("soda");
+    bottle.wineFound = true;
+    QStringList switched;
+    WinePrefixHooks hooks;
+    hooks.find = [&] { return QVector<pw::WinePrefixInfo>{own, bottle}; };
+    hooks.switchTo = [&](const pw::WinePrefixInfo &prefix, bool useSystemWine, std::string *) {
+        switched << prefix.path + (useSystemWine ? QStringLiteral(" (system wine)") : QString());
+        return true;
+    };
+    CUIPublic::GetInstance()->SetWinePrefixHooks(hooks);
+    PageFixture f;
+    f.Build(FivePrograms());
+    CPrefixChooser *chooser = f.page->prefixChooser();
+    QVERIFY(chooser->isVisibleTo(f.host));
+    QCOMPARE(chooser->count(), 2);
+    QCOMPARE(chooser->currentText(), QStringLiteral("Wine: default"));
+    MsgRecorder recorder{MSG_LIST_READY};
+    OnNextModal<QDialog>([](QDialog *) {});
+    chooser->setCurrentIndex(1);
+    QTRY_COMPARE(recorder.count(MSG_LIST_READY), 1);
+    QCOMPARE(switched, QStringList{bottle.path});
+    CUIPublic::GetInstance()->SetWinePrefixHooks({});
 }
 
 void TestEnumProgramPage::rowsShowTheRecords()
