@@ -200,17 +200,9 @@ void CLeftoverRemover::RemoveRegistryItem(const LeftoverItem &item)
     if (item.ValueName.isEmpty()) {
         error = reg->DeleteKeyEx(root, path, item.RegistryView);
     } else {
-        pw::RegKey key = 0;
-        error = reg->OpenKey(root, path, pw::kKeyAllAccess | item.RegistryView, &key);
-        if (error == pw::kErrorSuccess) {
-            pw::RegKeyGuard guard(*reg, key);
-            error = reg->DeleteValue(key, item.ValueName.toLocal8Bit().constData());
-        }
+        error = DeleteValue(*reg, root, path, pw::kKeyAllAccess | item.RegistryView, item.ValueName);
     }
-    if (error == pw::kErrorSuccess || error == pw::kErrorFileNotFound)
-        m_report.Removed(item, error == pw::kErrorSuccess);
-    else
-        m_report.Failed(item, QStringLiteral("error %1").arg(error));
+    ReportRegistryResult(item, error);
 }
 
 void CLeftoverRemover::RemoveMuiCacheItem(const LeftoverItem &item)
@@ -221,12 +213,24 @@ void CLeftoverRemover::RemoveMuiCacheItem(const LeftoverItem &item)
         return;
     }
     const pw::RegRoot root = MuiCacheRoot(item);
+    ReportRegistryResult(item, DeleteValue(*reg, pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, item.Path));
+}
+
+pw::WinError CLeftoverRemover::DeleteValue(pw::IRegistry &reg, pw::RegKey root, const std::string &path,
+                                           uint32_t access, const QString &valueName)
+{
     pw::RegKey key = 0;
-    pw::WinError error = reg->OpenKey(pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, &key);
+    pw::WinError error = reg.OpenKey(root, path, access, &key);
     if (error == pw::kErrorSuccess) {
-        pw::RegKeyGuard guard(*reg, key);
-        error = reg->DeleteValue(key, item.Path.toLocal8Bit().constData());
+        pw::RegKeyGuard guard(reg, key);
+        error = reg.DeleteValue(key, valueName.toLocal8Bit().constData());
     }
+    return error;
+}
+
+void CLeftoverRemover::ReportRegistryResult(const LeftoverItem &item, pw::WinError error)
+{
+    // Already gone counts as removed.
     if (error == pw::kErrorSuccess || error == pw::kErrorFileNotFound)
         m_report.Removed(item, error == pw::kErrorSuccess);
     else

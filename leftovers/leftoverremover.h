@@ -32,6 +32,10 @@ private:
     void RemoveEmptyParents(const QString &windowsFolder);
     void RemoveRegistryItem(const LeftoverItem &item);
     void RemoveMuiCacheItem(const LeftoverItem &item);
+    // Opens root\path with `access` and deletes one value of it.
+    static pw::WinError DeleteValue(pw::IRegistry &reg, pw::RegKey root, const std::string &path, uint32_t access,
+                                    const QString &valueName);
+    void ReportRegistryResult(const LeftoverItem &item, pw::WinError error);
 
     const pw::Platform &m_platform;
     const CKeepPolicy &m_policy;

@@ -481,21 +481,23 @@ bool CEnumProgramPage::Confirm(const InstalledProgramList &programs)
     return confirmed;
 }
 
+bool CEnumProgramPage::IsProduct(const InstalledProgram &program) const
+{
+    return IsProductEntry(program, ProductName(), ProgramFolder(), pw::CurrentPlatform());
+}
+
 QVector<int> CEnumProgramPage::TickedInListOrder() const
 {
     // Tree order is the order the user sees, rows hidden by the search included. The product's
     // entry goes last: its uninstaller ends this program.
     QVector<int> ticked;
     int product = -1;
-    const QString productName = ProductName();
-    const QString productFolder = ProgramFolder();
-    const pw::Platform platform = pw::CurrentPlatform();
     for (int row = 0; row < m_tree->topLevelItemCount(); ++row) {
         const int index = CProgramRows::IndexOf(m_tree->topLevelItem(row));
         const QCheckBox *check = m_rows->Row(index).check;
         if (!check || !check->isChecked() || index < 0 || index >= m_programs.size())
             continue;
-        if (product < 0 && IsProductEntry(m_programs.at(index), productName, productFolder, platform))
+        if (product < 0 && IsProduct(m_programs.at(index)))
             product = index;
         else
             ticked.append(index);
@@ -537,9 +539,6 @@ void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
     m_prefixChooser->setEnabled(false);
     m_rows->Lock();
 
-    const QString productName = ProductName();
-    const QString productFolder = ProgramFolder();
-    const pw::Platform platform = pw::CurrentPlatform();
     QVector<CUninstallRun::Step> steps;
     for (int index : indexes) {
         // Only a row the user could see and tick (or click) is queued.
@@ -549,7 +548,7 @@ void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
         CUninstallRun::Step step;
         step.index = index;
         step.program = m_programs.at(index);
-        step.isProduct = IsProductEntry(step.program, productName, productFolder, platform);
+        step.isProduct = IsProduct(step.program);
         steps.append(step);
     }
     m_run->Start(steps, m_autoRemove);

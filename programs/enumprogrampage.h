@@ -103,6 +103,8 @@ private:
     // The user chose the prefix at `index` of the chooser: the backend moves there (after consent
     // for a prefix whose own Wine is missing) and the list is read again.
     void SwitchPrefix(int index);
+    // Whether `program` is the product's own entry (see IsProductEntry).
+    bool IsProduct(const InstalledProgram &program) const;
     // The ticked records in the order the list shows them, the product's entry last.
     QVector<int> TickedInListOrder() const;
     bool Confirm(const InstalledProgramList &programs);

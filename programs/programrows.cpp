@@ -28,7 +28,8 @@ CProgramRows::CProgramRows(CProgramTreeWidget *tree, QObject *parent) : QObject(
 
 const QPixmap &CProgramRows::LoadingFrame(int frame)
 {
-    QPixmap &image = m_loadingFrames[qBound(0, frame, kLoadingFrames - 1)];
+    frame = qBound(0, frame, kLoadingFrames - 1);
+    QPixmap &image = m_loadingFrames[frame];
     if (image.isNull())
         image = QPixmap(QStringLiteral("./Resources/loading/loading_%1.png").arg(frame));
     return image;

@@ -2,6 +2,7 @@
 // the manager's own file formats, and with files that are damaged or hostile.
 #include "platform/wine/keyvalues.h"
 #include "platform/wine/wineprefixes.h"
+#include "prefixtree.h"
 
 #include <QtTest>
 
@@ -11,19 +12,8 @@ using namespace pw;
 
 namespace {
 
-bool write(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
-// A prefix as Wine leaves it: drive_c/ and system.reg.
-void makePrefix(const QString &path)
-{
-    QDir().mkpath(path + QStringLiteral("/drive_c/windows"));
-    write(path + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n");
-}
+using prefixtree::makePrefix;
+using prefixtree::write;
 
 // An executable wine inside a Wine build folder.
 void makeWine(const QString &path)

@@ -3,6 +3,7 @@
 // agrees; switching moves the host to the other prefix and its Wine (and wineserver).
 #include "platform/wine/winehost.h"
 #include "platform/wine/wineprefixes.h"
+#include "prefixtree.h"
 
 #include <QtTest>
 
@@ -10,18 +11,8 @@ using namespace pw;
 
 namespace {
 
-bool write(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
-void makePrefix(const QString &path)
-{
-    QDir().mkpath(path + QStringLiteral("/drive_c/windows"));
-    write(path + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n");
-}
+using prefixtree::makePrefix;
+using prefixtree::write;
 
 // A stand-in for a runner's wine: notes each start (prefix, wineserver, arguments) in `log` and
 // ends at once, which the host reports as a failed start.
