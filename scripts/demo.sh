@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+. scripts/lib/wineloader.sh
 
 scripts/setup.sh
 
@@ -28,7 +29,7 @@ make_prefix() {
   echo "Creating the demo Wine prefix in $prefix"
   rm -rf "$prefix" "$installers"
   mkdir -p "$installers"
-  wineboot --init >/dev/null 2>&1
+  "$wine64" wineboot --init >/dev/null 2>&1
   wineserver -w
   local n=0
   while IFS='|' read -r name publisher version size regroot view; do
@@ -38,7 +39,7 @@ make_prefix() {
     (cd "$nsis" && makensis -V2 -DNAME="$name" -DPUBLISHER="$publisher" -DVERSION="$version" \
       -DSIZE_KB="$size" -DROOT="$regroot" -DVIEW="$view" -DOUTFILE="$installer" sampleapp.nsi >/dev/null)
     echo "  installing $name $version"
-    wine "$installer" /S
+    "$wine64" "$installer" /S
   done <"$samples"
   wineserver -w
   echo "$fingerprint" >"$prefix/.purgewell-demo"

@@ -273,7 +273,50 @@ std::string wineMissing(const std::string &wine)
              "Windows programs of a Wine prefix.";
 }
 
+bool isExecutable(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+// `name` on PATH, or empty.
+std::string onPath(const std::string &name)
+{
+    const char *path = std::getenv("PATH");
+    std::string folders = path ? path : "";
+    size_t start = 0;
+    while (start <= folders.size()) {
+        size_t end = folders.find(':', start);
+        if (end == std::string::npos)
+            end = folders.size();
+        const std::string folder = folders.substr(start, end - start);
+        start = end + 1;
+        if (!folder.empty() && isExecutable(folder + "/" + name))
+            return folder + "/" + name;
+    }
+    return std::string();
+}
+
 } // namespace
+
+std::string Wine64Loader(const std::string &wine)
+{
+    const size_t slash = wine.rfind('/');
+    if (slash == std::string::npos) {
+        // The system's Wine is the one whose "wine" is on PATH; without it there is none.
+        if (wine != "wine" || onPath("wine").empty())
+            return wine;
+        const std::string onThePath = onPath("wine64");
+        if (!onThePath.empty())
+            return onThePath;
+        for (const char *debian : {"/usr/lib/wine/wine64", "/usr/lib64/wine/wine64"})
+            if (isExecutable(debian))
+                return debian;
+        return wine;
+    }
+    const std::string beside = wine.substr(0, slash + 1) + "wine64";
+    return isExecutable(beside) ? beside : wine;
+}
 
 struct CWineHost::Connection {
     uint32_t generation = 0;
@@ -392,7 +435,7 @@ bool CWineHost::PrepareLocked(std::string *error)
         *error = std::string("Could not create a pipe: ") + std::strerror(errno);
         return false;
     }
-    const pid_t pid = spawnWine(m_options.wine, {"wineboot", "--init"}, env, -1, -1, errPipe[1], std::string());
+    const pid_t pid = spawnWine(Wine64Loader(m_options.wine), {"wineboot", "--init"}, env, -1, -1, errPipe[1], std::string());
     const int spawnErrno = errno;
     close(errPipe[1]);
     if (pid < 0) {
@@ -447,7 +490,7 @@ std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<s
         return nullptr;
     }
     const std::string driveC = m_options.prefix + "/drive_c";
-    const pid_t pid = spawnWine(m_options.wine, {m_options.hostExe}, wineEnvironment(m_options.prefix, m_options.wine), toHost[0],
+    const pid_t pid = spawnWine(Wine64Loader(m_options.wine), {m_options.hostExe}, wineEnvironment(m_options.prefix, m_options.wine), toHost[0],
                                 fromHost[1], errPipe[1], isDirectory(driveC) ? driveC : std::string());
     const int spawnErrno = errno;
     close(toHost[0]);

@@ -16,6 +16,14 @@
 
 namespace pw {
 
+// The loader that runs 64-bit Windows programs for `wine` (the system's "wine" on PATH, or a
+// manager's build): where Wine's 32-bit half is installed, plain "wine" is the 32-bit loader,
+// which cannot start a 64-bit program (nor anything in a prefix made without that half). So the
+// system's Wine (when "wine" is on PATH) gives "wine64" on PATH, else Debian's
+// /usr/lib/wine/wine64; a build gives the wine64 beside its wine. Otherwise `wine` itself (a
+// build whose wine serves both, or no Wine at all).
+std::string Wine64Loader(const std::string &wine);
+
 class CWineHost {
 public:
     struct Options {

@@ -60,7 +60,7 @@ int CTestWinePrefix::RunWine(const QString &program, const QStringList &argument
     QProcess wine;
     wine.setProcessEnvironment(Environment());
     wine.setProcessChannelMode(QProcess::MergedChannels);
-    wine.start(QStringLiteral("wine"), QStringList{program} + arguments);
+    wine.start(QString::fromStdString(pw::Wine64Loader("wine")), QStringList{program} + arguments);
     if (!wine.waitForStarted(30000))
         return -1;
     if (!wine.waitForFinished(timeoutMs)) {

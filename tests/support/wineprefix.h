@@ -36,7 +36,8 @@ public:
     // Native path of a path below C:, e.g. DrivePath("Program Files/App") (as spelled on disk).
     QString DrivePath(const QString &relative) const;
 
-    // Runs `wine program arguments...` in the prefix and waits for it (at most timeoutMs).
+    // Runs `wine program arguments...` in the prefix with the 64-bit loader (pw::Wine64Loader;
+    // so "reg" acts on the 64-bit view unless told /reg:32) and waits for it (at most timeoutMs).
     // Returns its exit code, or -1 when it could not run or did not end in time.
     int RunWine(const QString &program, const QStringList &arguments = QStringList(), QString *output = nullptr,
                 int timeoutMs = 300000) const;

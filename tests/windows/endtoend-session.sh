@@ -2,8 +2,9 @@
 # The user's part of endtoend.sh, on the Xvfb display: PW_EXE is the program, PW_SHOTS the folder
 # for the screenshots. Row and button positions are those of the fixed-size window and dialogs.
 set -euo pipefail
+. "$(cd "$(dirname "$0")" && pwd)/../../scripts/lib/wineloader.sh"
 cd "$(dirname "$PW_EXE")"
-wine purgewell.exe &
+"$wine64" purgewell.exe &
 
 fail() { echo "FAILED: $*" >&2; import -window root "$PW_SHOTS/failure.png"; exit 1; }
 # The program's 640 x 427 dialog on screen, as "id x y"; nothing when there is none.

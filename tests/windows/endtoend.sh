@@ -17,14 +17,15 @@ shots=$4
 mkdir -p "$shots"
 [ -d "${WINEPREFIX:-}/drive_c" ] || { echo "WINEPREFIX does not name a prefix" >&2; exit 1; }
 export WINEDEBUG=-all
+. "$here/../../scripts/lib/wineloader.sh"
 
 folder="$WINEPREFIX/drive_c/Purgewell"
 mkdir "$folder"
 unzip -q "$zip" -d "$folder"
 exe=$(find "$folder" -name purgewell.exe)
-wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
-wine "$notes_installer" /S
-wine "$sync_installer" /S
+"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
+"$wine64" "$notes_installer" /S
+"$wine64" "$sync_installer" /S
 wineserver -w
 
 drive=$WINEPREFIX/drive_c
@@ -61,7 +62,7 @@ while read -r f; do
   if [ ! -e "$f" ]; then echo "FAILED: the other program lost $f" >&2; failed=1; fi
 done < <(places "Vexa Notes Sync")
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-if wine reg query "$key\\Vexa Notes" >/dev/null 2>&1; then echo "FAILED: the uninstall entry of Vexa Notes is left" >&2; failed=1; fi
-if ! wine reg query "$key\\Vexa Notes Sync" >/dev/null 2>&1; then echo "FAILED: the entry of Vexa Notes Sync is gone" >&2; failed=1; fi
+if "$wine64" reg query "$key\\Vexa Notes" /reg:64 >/dev/null 2>&1; then echo "FAILED: the uninstall entry of Vexa Notes is left" >&2; failed=1; fi
+if ! "$wine64" reg query "$key\\Vexa Notes Sync" /reg:64 >/dev/null 2>&1; then echo "FAILED: the entry of Vexa Notes Sync is gone" >&2; failed=1; fi
 [ $failed -eq 0 ] && echo "ok: Vexa Notes is gone with everything it left, Vexa Notes Sync is whole"
 exit $failed

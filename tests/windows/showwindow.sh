@@ -8,10 +8,11 @@ set -u
 exe=$1
 shot=$2
 errors=$3
+. "$(cd "$(dirname "$0")" && pwd)/../../scripts/lib/wineloader.sh"
 
 cd "$(dirname "$exe")"
 # Missing DLLs are reported by Wine's module loader: keep those messages.
-WINEDEBUG=fixme-all,err+module wine "$(basename "$exe")" 2>"$errors" &
+WINEDEBUG=fixme-all,err+module "$wine64" "$(basename "$exe")" 2>"$errors" &
 
 # A visible top-level window of that title and the main window's size that is still there a
 # moment later (native windows are sometimes made again while the program starts).

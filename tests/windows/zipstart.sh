@@ -10,6 +10,7 @@ zip=$1
 shot=$2
 [ -f "$zip" ] || { echo "No package at $zip: run cpack in the build folder first" >&2; exit 1; }
 [ -d "${WINEPREFIX:-}/drive_c" ] || { echo "WINEPREFIX does not name a prefix" >&2; exit 1; }
+. "$here/../../scripts/lib/wineloader.sh"
 
 folder="$WINEPREFIX/drive_c/Unpacked here"
 mkdir "$folder"
@@ -17,7 +18,7 @@ unzip -q "$zip" -d "$folder"
 exe=$(find "$folder" -name purgewell.exe)
 [ -n "$exe" ] || { echo "The package holds no purgewell.exe" >&2; exit 1; }
 # A real window needs Wine's X11 driver rather than the null one of the test prefixes.
-wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
+"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
 wineserver -w
 
 errors=$(mktemp)
