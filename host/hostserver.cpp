@@ -274,6 +274,14 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
         w.U32(args.Ok() ? uint32_t(reg.DeleteKeyEx(parent, path, view)) : uint32_t(kErrorInvalidParameter));
         break;
     }
+    case kProductFolder: {
+        const std::string productCode = args.Str();
+        std::string path;
+        w.U32(args.Ok() ? uint32_t(m_platform.installer.ProductFolder(productCode, &path))
+                        : uint32_t(kErrorInvalidParameter));
+        w.Str(path);
+        break;
+    }
     case kSystemInfo:
         w.U32(m_platform.system.NativeArchitecture());
         w.U32(m_platform.system.Kernel32Version());

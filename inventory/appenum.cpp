@@ -1,5 +1,6 @@
 #include "inventory/appenum.h"
 
+#include "inventory/productcode.h"
 #include "inventory/registryreader.h"
 #include "inventory/uninstallkey.h"
 #include "libs/sharelog/sharelog.h"
@@ -20,6 +21,24 @@ constexpr uint64_t kSizeLimitKb = 0xFFFFFFFFull; // the whole DWORD range (4 TiB
 std::string entryPath(const QByteArray &subKey)
 {
     return pw::UninstallEntryPath(subKey.toStdString());
+}
+
+// The product code of a Windows Installer product: the name of the entry Windows Installer
+// registered (WindowsInstaller = 1), else the code its MsiExec command names; empty for another
+// program.
+QByteArray productCodeOf(pw::IRegistry &reg, pw::RegKey entry, const QByteArray &subKey, const InstalledProgram &p)
+{
+    uint64_t windowsInstaller = 0;
+    if (IsProductCode(subKey) && inventory::ReadNumber(reg, entry, "WindowsInstaller", &windowsInstaller)
+        && windowsInstaller == 1)
+        return subKey.toUpper();
+    QByteArray code = ProductCodeFromCommand(FieldText(p.UninstallString));
+    if (code.isEmpty() && p.QuietUninstall) {
+        char plain[inventory::kFieldSize];
+        inventory::ReadText(reg, entry, "UninstallString", plain);
+        code = ProductCodeFromCommand(FieldText(plain));
+    }
+    return code;
 }
 
 } // namespace
@@ -163,10 +182,14 @@ void CAppEnum::ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteA
     inventory::ReadText(reg, entry, "DisplayIcon", p.DisplayIcon);
     inventory::ReadText(reg, entry, "Inno Setup: Icon Group", p.InnoSetupIconGroup);
     inventory::ReadText(reg, entry, "QuietUninstallString", p.UninstallString);
-    if (p.UninstallString[0] == '\0')
+    p.QuietUninstall = p.UninstallString[0] != '\0';
+    if (!p.QuietUninstall)
         inventory::ReadText(reg, entry, "UninstallString", p.UninstallString);
     if (p.UninstallString[0] == '\0' || !std::strcmp(p.UninstallString, "(Unsupported)"))
         return;
+    const QByteArray productCode = productCodeOf(reg, entry, subKey, p);
+    if (productCode.size() < int(sizeof p.ProductCode))
+        std::memcpy(p.ProductCode, productCode.constData(), size_t(productCode.size()));
     inventory::ReadText(reg, entry, "InstallLocation", p.InstallLocation);
     inventory::ReadText(reg, entry, "Publisher", p.Publisher);
     inventory::ReadText(reg, entry, "DisplayVersion", p.DisplayVersion);

@@ -24,6 +24,13 @@ struct InstalledProgram {
     uint32_t RegistryView;  // KEY_WOW64_32KEY, KEY_WOW64_64KEY, or 0 for the per-user key
     char SubKeyName[260];
 
+    // A Windows Installer product: its product code ("{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}",
+    // upper case), taken from the entry's key name or from its MsiExec command; empty for other
+    // programs.
+    char ProductCode[39];
+    // UninstallString holds the entry's own QuietUninstallString.
+    uint8_t QuietUninstall;
+
     InstalledProgram() { std::memset(this, 0, sizeof *this); }
 };
 

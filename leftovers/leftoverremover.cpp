@@ -43,10 +43,12 @@ void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
         return;
     }
     if (type == FolderEntry::Link) {
-        if (RemoveLink(native))
+        if (RemoveLink(native)) {
             m_report.Removed(item, true);
-        else
+            RemoveEmptyParents(item.Path);
+        } else {
             m_report.Failed(item, QStringLiteral("the link could not be deleted"));
+        }
         return;
     }
     if (type != FolderEntry::File) {
@@ -59,6 +61,8 @@ void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
         SetReadOnly(native, false);
     if (QFile::remove(native)) {
         m_report.Removed(item, true);
+        // The folder the file leaves empty (the install folder once its last file is gone).
+        RemoveEmptyParents(item.Path);
     } else {
         if (wasReadOnly)
             SetReadOnly(native, true);

@@ -9,6 +9,8 @@
 #include "inventory/installedprogram.h"
 #include "platform/platform.h"
 
+#include <QByteArray>
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -35,6 +37,13 @@ struct UninstallJob {
 // Done, or QuitRequested alone when this product's own uninstaller was started.
 enum class UninstallEvent { DeepCleanStarted, Done, QuitRequested };
 using UninstallReport = std::function<void(UninstallEvent)>;
+
+// The command that removes `program`. A Windows Installer product (one with a product code) is
+// removed with "MsiExec.exe /X{product code}", as the Windows control panel and Wine's
+// uninstaller do it: the command its entry stores, "MsiExec.exe /I{...}", opens the product's
+// maintenance instead (and repairs it where no one answers). An entry with a quiet command of
+// its own keeps that. Every other program runs its uninstall command as stored.
+QByteArray UninstallCommandFor(const InstalledProgram &program);
 
 // The thread function, also callable directly: the job on `platform`.
 void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platform &platform,

@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "platform/specialfolders.h"
 #include "platform/systeminfo.h"
+#include "platform/windowsinstaller.h"
 
 #include <string>
 
@@ -17,6 +18,7 @@ struct Platform {
     ISpecialFolders *folders = nullptr;
     IProcessRunner *processes = nullptr;
     IDesktopServices *desktop = nullptr;
+    IWindowsInstaller *installer = nullptr;
 };
 
 // The current backend. Every member is non-null once start-up has chosen the backend.

@@ -5,6 +5,7 @@
 #include "platform/fake/fakeprocessrunner.h"
 #include "platform/fake/fakeregistry.h"
 #include "platform/fake/fakesysteminfo.h"
+#include "platform/fake/fakewindowsinstaller.h"
 #include "platform/platform.h"
 
 namespace pw {
@@ -13,7 +14,7 @@ class CFakePlatform {
 public:
     CFakePlatform() : m_previous(CurrentPlatform())
     {
-        SetCurrentPlatform(Platform{&registry, &system, &folders, &processes, &desktop});
+        SetCurrentPlatform(Platform{&registry, &system, &folders, &processes, &desktop, &installer});
     }
     ~CFakePlatform() { SetCurrentPlatform(m_previous); }
     CFakePlatform(const CFakePlatform &) = delete;
@@ -24,6 +25,7 @@ public:
     CFakeFolders folders;
     CFakeProcessRunner processes;
     CFakeDesktopServices desktop;
+    CFakeWindowsInstaller installer;
 
 private:
     Platform m_previous;

@@ -33,6 +33,7 @@ enum Op : uint32_t {
     kSystemInfo = 12,     // -> architecture, kernel32 version
     kSpecialFolder = 13,  // csidl -> error, path
     kRun = 14,            // command line, flags, wait -> start error, exit code
+    kProductFolder = 15,  // product code -> error, path
     kFirstExtra = 1000,   // from here on: requests of programs built on the host (CHostServer::ExtraRequests)
 };
 

@@ -7,6 +7,7 @@
 #include "platform/wine/wineprocessrunner.h"
 #include "platform/wine/wineregistry.h"
 #include "platform/wine/winesysteminfo.h"
+#include "platform/wine/winewindowsinstaller.h"
 
 namespace pw {
 
@@ -14,13 +15,13 @@ class CWinePlatform {
 public:
     explicit CWinePlatform(CWineHost::Options options, const QString &instanceFolder = QString())
         : host(std::move(options)), registry(host), system(host), folders(host), processes(host),
-          desktop(instanceFolder)
+          desktop(instanceFolder), installer(host)
     {
     }
     CWinePlatform(const CWinePlatform &) = delete;
     CWinePlatform &operator=(const CWinePlatform &) = delete;
 
-    Platform AsPlatform() { return Platform{&registry, &system, &folders, &processes, &desktop}; }
+    Platform AsPlatform() { return Platform{&registry, &system, &folders, &processes, &desktop, &installer}; }
 
     CWineHost host;
     CWineRegistry registry;
@@ -28,6 +29,7 @@ public:
     CWineFolders folders;
     CWineProcessRunner processes;
     CLinuxDesktopServices desktop;
+    CWineWindowsInstaller installer;
 };
 
 } // namespace pw

@@ -142,6 +142,32 @@ def msi_with_update():
     })
 
 
+def msi_commands():
+    """Windows Installer entries as packages, bootstrappers and hand-made keys leave them."""
+    code = "{3C1D5E7F-2A4B-4C6D-8E0F-1A2B3C4D5E6F}"
+    return Seed().entry(HKLM64, code.lower(), {
+        "DisplayName": "Quarry Toolkit",
+        "UninstallString": "\"C:\\ProgramData\\Package Cache\\" + code + "\\setup.exe\" /uninstall",
+        "WindowsInstaller": dword(1),
+    }).entry(HKLM32, "Quarry Viewer", {
+        "DisplayName": "Quarry Viewer",
+        "UninstallString": "\"C:\\Windows\\SysWOW64\\msiexec.exe\" -x {7D9E0F1A-2B3C-4D5E-6F70-8192A3B4C5D6}",
+    }).entry(HKLM64, "{8E0F1A2B-3C4D-4E5F-8071-92A3B4C5D6E7}", {
+        "DisplayName": "Quarry Service",
+        "UninstallString": "MsiExec.exe /I{8E0F1A2B-3C4D-4E5F-8071-92A3B4C5D6E7}",
+        "QuietUninstallString": "MsiExec.exe /X{8E0F1A2B-3C4D-4E5F-8071-92A3B4C5D6E7} /qn",
+        "WindowsInstaller": dword(1),
+    }).entry(HKCU, "{9F1A2B3C-4D5E-4F60-8172-A3B4C5D6E7F8}", {
+        "DisplayName": "Quarry Notes",
+        "UninstallString": "C:\\Users\\fuzz\\AppData\\Local\\Quarry\\uninst.exe",
+        "WindowsInstaller": "1",
+    }).entry(HKLM64, "{0A1B2C3D-4E5F-4061-8273-94A5B6C7D8E}", {
+        "DisplayName": "Quarry Almost",
+        "UninstallString": "msiexec /i {0A1B2C3D-4E5F-4061-8273-94A5B6C7D8EG}",
+        "WindowsInstaller": dword(1),
+    })
+
+
 def per_user():
     return Seed().entry(HKCU, "quillpad", {
         "DisplayName": "Quillpad",
@@ -317,6 +343,7 @@ SEEDS = {
     "seed-nsis-machine64": nsis_machine,
     "seed-inno-wow64": inno_wow64,
     "seed-msi-with-updates": msi_with_update,
+    "seed-msi-commands": msi_commands,
     "seed-per-user": per_user,
     "seed-no-install-location": no_install_location,
     "seed-awkward-values": awkward_values,

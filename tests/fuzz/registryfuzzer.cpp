@@ -19,6 +19,7 @@
 //            u8 place, string subkey, string display name, string install path
 // tests/fuzz/makecorpus.py writes the seed corpus in this format.
 #include "inventory/appenum.h"
+#include "inventory/productcode.h"
 #include "inventory/programhelpers.h"
 #include "inventory/registryreader.h"
 #include "libs/sharelog/sharelog.h"
@@ -28,6 +29,7 @@
 #include "leftovers/programpaths.h"
 #include "leftovers/protectedplaces.h"
 #include "leftovers/regexport.h"
+#include "leftovers/uninstallworker.h"
 #include "leftovers/weaknames.h"
 #include "leftovers/windowspath.h"
 
@@ -312,6 +314,16 @@ void checkProgram(pw::CFakePlatform &platform, CAppEnum &inventory, const CProte
     // An empty DisplayName still counts as read; the uninstall command may not be empty.
     if (values[3].isEmpty() || values[3] == "(Unsupported)")
         fail("a record without an uninstall command was listed");
+    // A product code is whole and in upper case, and an entry with one is removed by msiexec
+    // unless it brings a quiet command of its own.
+    if (!std::memchr(p.ProductCode, 0, sizeof p.ProductCode))
+        fail("a record field without its terminator:", QStringLiteral("ProductCode"));
+    const QByteArray productCode(p.ProductCode);
+    if (!productCode.isEmpty() && (!IsProductCode(productCode) || productCode != productCode.toUpper()))
+        fail("a product code that is none:", QString::fromLatin1(productCode));
+    const QByteArray command = UninstallCommandFor(p);
+    if (command != (productCode.isEmpty() || p.QuietUninstall ? values[3] : "MsiExec.exe /X" + productCode))
+        fail("an uninstall command that is not the entry's nor msiexec's:", QString::fromLocal8Bit(command));
     if (p.Size % 1024 != 0 || p.Size > uint64_t(0xFFFFFFFFull) * 1024)
         fail("size outside the believed range");
     FormatSize(p.Size);

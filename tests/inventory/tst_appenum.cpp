@@ -1,6 +1,7 @@
 // The inventory over the fake registry: which entries become programs or updates, in which
 // order, and what lands in each fixed-size field whatever a program wrote into its entry.
 #include "inventory/appenum.h"
+#include "inventory/productcode.h"
 #include "libs/sharelog/sharelog.h"
 #include "platform/fake/fakeregistry.h"
 #include "platform/fake/fakesysteminfo.h"
@@ -80,6 +81,10 @@ private slots:
     void classification();
     void fields_data();
     void fields();
+    void productCodeFromCommand_data();
+    void productCodeFromCommand();
+    void windowsInstallerEntries_data();
+    void windowsInstallerEntries();
     void thirtyTwoBitSystemReadsOneViewAndLogsOneLine();
     void sixtyFourBitSystemLogsEveryPass();
     void rescanReplacesTheLists();
@@ -250,6 +255,106 @@ void TestAppEnum::fields()
     QCOMPARE(p.RegistryRoot, uint32_t(RegRoot::LocalMachine));
     QCOMPARE(p.RegistryView, uint32_t(kKeyWow64_64Key));
     QCOMPARE(QByteArray(p.SubKeyName), QByteArray("App"));
+}
+
+void TestAppEnum::productCodeFromCommand_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("code");
+    const QByteArray g = "{6F1C2B3A-4D5E-4F60-8A7B-9C0D1E2F3A4B}";
+    const QByteArray lower = g.toLower();
+    QTest::newRow("as Windows Installer writes it") << "MsiExec.exe /I" + g << g;
+    QTest::newRow("remove switch, lower case code") << "MsiExec.exe /X" + lower << g;
+    QTest::newRow("without .exe, space before the code") << "msiexec /x " + g << g;
+    QTest::newRow("minus switch and more options") << "MSIEXEC.EXE -x" + g + " /qn" << g;
+    QTest::newRow("with its path") << "C:\\Windows\\System32\\MsiExec.exe /I" + g << g;
+    QTest::newRow("with its path quoted") << "\"C:\\Windows\\system32\\msiexec.exe\" /i\"" + g + "\"" << g;
+    QTest::newRow("options before the switch") << "msiexec.exe /qb /X " + g << g;
+    QTest::newRow("a package file") << QByteArray("msiexec.exe /i C:\\Setup\\app.msi") << QByteArray();
+    QTest::newRow("another program") << "C:\\App\\uninst.exe /X" + g << QByteArray();
+    QTest::newRow("a program whose name ends like it") << "C:\\App\\mymsiexec.exe /X" + g << QByteArray();
+    QTest::newRow("a folder of that name") << "C:\\msiexec\\setup.exe /X" + g << QByteArray();
+    QTest::newRow("repair switch") << "MsiExec.exe /fa" + g << QByteArray();
+    QTest::newRow("no switch") << "MsiExec.exe " + g << QByteArray();
+    QTest::newRow("no code") << QByteArray("MsiExec.exe /X") << QByteArray();
+    QTest::newRow("code cut short") << "MsiExec.exe /X" + g.left(37) << QByteArray();
+    QTest::newRow("code with more after it") << "MsiExec.exe /X" + g + "x" << QByteArray();
+    QTest::newRow("not hexadecimal") << QByteArray("MsiExec.exe /X{6F1C2B3A-4D5E-4F60-8A7B-9C0D1E2F3A4G}")
+                                     << QByteArray();
+    QTest::newRow("dashes misplaced") << QByteArray("MsiExec.exe /X{6F1C2B3A4-D5E-4F60-8A7B-9C0D1E2F3A4B}")
+                                      << QByteArray();
+    QTest::newRow("unclosed quote") << "\"MsiExec.exe /X" + g << QByteArray();
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+}
+
+void TestAppEnum::productCodeFromCommand()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, code);
+    QCOMPARE(ProductCodeFromCommand(command), code);
+    QCOMPARE(IsProductCode(code), !code.isEmpty());
+}
+
+void TestAppEnum::windowsInstallerEntries_data()
+{
+    QTest::addColumn<QByteArray>("subKey");
+    QTest::addColumn<QList<Value>>("values");
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QByteArray>("uninstall");
+    QTest::addColumn<bool>("quiet");
+
+    const QByteArray g = "{6F1C2B3A-4D5E-4F60-8A7B-9C0D1E2F3A4B}";
+    const QByteArray other = "{0A1B2C3D-4E5F-4061-8273-94A5B6C7D8E9}";
+    const Value name = sz("DisplayName", "Ledger");
+    QTest::newRow("registered by Windows Installer")
+        << g << QList<Value>{name, sz("UninstallString", "MsiExec.exe /I" + g), dw("WindowsInstaller", 1)} << g
+        << "MsiExec.exe /I" + g << false;
+    QTest::newRow("key name in lower case, any command")
+        << g.toLower() << QList<Value>{name, sz("UninstallString", "C:\\Cache\\setup.exe /uninstall"), dw("WindowsInstaller", 1)}
+        << g << QByteArray("C:\\Cache\\setup.exe /uninstall") << false;
+    QTest::newRow("key name wins over the command's code")
+        << g << QList<Value>{name, sz("UninstallString", "MsiExec.exe /I" + other), dw("WindowsInstaller", 1)} << g
+        << "MsiExec.exe /I" + other << false;
+    QTest::newRow("code from the command alone")
+        << QByteArray("Ledger") << QList<Value>{name, sz("UninstallString", "msiexec /x " + other)} << other
+        << "msiexec /x " + other << false;
+    QTest::newRow("own quiet command kept")
+        << g << QList<Value>{name, sz("UninstallString", "MsiExec.exe /I" + g), sz("QuietUninstallString", "MsiExec.exe /X" + g + " /qn"),
+                             dw("WindowsInstaller", 1)}
+        << g << "MsiExec.exe /X" + g + " /qn" << true;
+    QTest::newRow("code from the plain command behind a quiet one")
+        << QByteArray("Ledger") << QList<Value>{name, sz("UninstallString", "MsiExec.exe /I" + g), sz("QuietUninstallString", "C:\\L\\q.exe /S")}
+        << g << QByteArray("C:\\L\\q.exe /S") << true;
+    QTest::newRow("GUID key of another installer")
+        << g << QList<Value>{name, sz("UninstallString", "C:\\L\\uninst.exe")} << QByteArray()
+        << QByteArray("C:\\L\\uninst.exe") << false;
+    QTest::newRow("WindowsInstaller 0")
+        << g << QList<Value>{name, sz("UninstallString", "C:\\L\\uninst.exe"), dw("WindowsInstaller", 0)} << QByteArray()
+        << QByteArray("C:\\L\\uninst.exe") << false;
+    QTest::newRow("WindowsInstaller on a key that is no product code")
+        << g + "_is1" << QList<Value>{name, sz("UninstallString", "C:\\L\\unins000.exe"), dw("WindowsInstaller", 1)}
+        << QByteArray() << QByteArray("C:\\L\\unins000.exe") << false;
+}
+
+void TestAppEnum::windowsInstallerEntries()
+{
+    QFETCH(QByteArray, subKey);
+    QFETCH(QList<Value>, values);
+    QFETCH(QByteArray, code);
+    QFETCH(QByteArray, uninstall);
+    QFETCH(bool, quiet);
+    CFakeRegistry reg;
+    CFakeSystemInfo sys;
+    install(reg, {{RegRoot::LocalMachine, CFakeRegistry::View64, subKey, values}});
+    CAppEnum inventory(&reg, &sys);
+    inventory.EnumPrograms();
+    const InstalledProgramList list = inventory.GetPrograms();
+    QCOMPARE(list.size(), 1);
+    const InstalledProgram &p = list.first();
+    QVERIFY(memchr(p.ProductCode, 0, sizeof p.ProductCode));
+    QCOMPARE(QByteArray(p.ProductCode), code);
+    QCOMPARE(QByteArray(p.UninstallString), uninstall); // the record shows what the entry stores
+    QCOMPARE(bool(p.QuietUninstall), quiet);
 }
 
 void TestAppEnum::thirtyTwoBitSystemReadsOneViewAndLogsOneLine()

@@ -134,7 +134,7 @@ void TestProgramIcon::programFileShowsItsOwnIcon()
     cache.Pixmap(exe + ",1", 32); // another icon of the same file
     QCOMPARE(cache.LoadCount(), 2);
     pw::SetCurrentPlatform(pw::Platform{&m_platform.registry, &m_platform.system, &m_platform.folders,
-                                        &m_platform.processes, &m_platform.desktop});
+                                        &m_platform.processes, &m_platform.desktop, &m_platform.installer});
 }
 #endif
 
