@@ -10,8 +10,8 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Un desinstalador gratuito, seguro y potente que elimina los programas 
-no deseados y todos sus restos.</translation>
+        <translation>Un desinstalador gratuito, seguro y potente que elimina 
+los programas no deseados y todos sus restos.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
@@ -401,7 +401,7 @@ actualización disponible.</translation>
     <name>QObject</name>
     <message>
         <source>Vendrix Purgewell has been running!</source>
-        <translation>¡Vendrix Purgewell ya se está ejecutando!</translation>
+        <translation>¡Vendrix Purgewell ya está abierto!</translation>
     </message>
 </context>
 </TS>

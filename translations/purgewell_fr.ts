@@ -10,7 +10,7 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Un programme de désinstallation gratuit, sûr et puissant qui supprime 
+        <translation>Un désinstalleur gratuit, sûr et puissant qui supprime 
 les programmes indésirables et tous leurs restes.</translation>
     </message>
     <message>
@@ -201,10 +201,10 @@ les programmes indésirables et tous leurs restes.</translation>
 The system&apos;s Wine may update this prefix so that
 its manager can no longer run it.
 Open it with the system&apos;s Wine anyway?</source>
-        <translation>«&#xa0;%1&#xa0;» est en lecture seule&#xa0;: son Wine (%2) n&apos;est pas installé.
-Le Wine du système peut mettre à jour ce préfixe de sorte
+        <translation>« %1 » est en lecture seule : son Wine (%2) manque.
+Le Wine du système peut modifier ce préfixe de sorte
 que son gestionnaire ne puisse plus le lancer.
-L&apos;ouvrir quand même avec le Wine du système&#xa0;?</translation>
+L&apos;ouvrir quand même avec le Wine du système ?</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@ n&apos;est disponible.</translation>
     <name>QObject</name>
     <message>
         <source>Vendrix Purgewell has been running!</source>
-        <translation>Vendrix Purgewell est déjà en cours d&apos;exécution&#xa0;!</translation>
+        <translation>Vendrix Purgewell est déjà lancé !</translation>
     </message>
 </context>
 </TS>

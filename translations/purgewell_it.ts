@@ -10,8 +10,8 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Un programma di disinstallazione gratuito, sicuro e potente che rimuove 
-i programmi indesiderati e tutti i loro residui.</translation>
+        <translation>Un programma di disinstallazione gratuito, sicuro e potente 
+che rimuove i programmi indesiderati e tutti i loro residui.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>

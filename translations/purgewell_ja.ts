@@ -201,9 +201,9 @@ unwanted programs and delete all leftovers.</source>
 The system&apos;s Wine may update this prefix so that
 its manager can no longer run it.
 Open it with the system&apos;s Wine anyway?</source>
-        <translation>「%1」は読み取り専用です：その Wine（%2）がインストールされていません。
-システムの Wine でこのプレフィックスが更新され、
-管理ツールから実行できなくなるおそれがあります。
+        <translation>「%1」は読み取り専用です：Wine（%2）がありません。
+システムの Wine を使うとこのプレフィックスが更新され、
+元の管理ツールで実行できなくなることがあります。
 それでもシステムの Wine で開きますか？</translation>
     </message>
 </context>

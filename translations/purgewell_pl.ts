@@ -10,8 +10,8 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Darmowy, bezpieczny i wydajny deinstalator, który usuwa niechciane 
-programy wraz ze wszystkimi pozostałościami.</translation>
+        <translation>Darmowy, bezpieczny i wydajny deinstalator, który usuwa 
+niechciane programy wraz ze wszystkimi pozostałościami.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
@@ -201,10 +201,10 @@ programy wraz ze wszystkimi pozostałościami.</translation>
 The system&apos;s Wine may update this prefix so that
 its manager can no longer run it.
 Open it with the system&apos;s Wine anyway?</source>
-        <translation>„%1” jest tylko do odczytu: jego wersja Wine (%2) nie jest zainstalowana.
-Systemowa wersja Wine może zaktualizować ten prefiks tak,
-że jego menedżer nie będzie mógł go już uruchomić.
-Mimo to otworzyć go w systemowej wersji Wine?</translation>
+        <translation>„%1” jest tylko do odczytu: brak jego Wine (%2).
+Wine z systemu może zaktualizować ten prefiks tak,
+że jego menedżer nie będzie mógł go uruchomić.
+Mimo to otworzyć go za pomocą Wine z systemu?</translation>
     </message>
 </context>
 <context>

@@ -10,8 +10,8 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Um desinstalador gratuito, seguro e poderoso que remove programas 
-indesejados e todas as sobras deles.</translation>
+        <translation>Um desinstalador gratuito, seguro e poderoso que remove 
+programas indesejados e todas as sobras deles.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
@@ -201,9 +201,9 @@ indesejados e todas as sobras deles.</translation>
 The system&apos;s Wine may update this prefix so that
 its manager can no longer run it.
 Open it with the system&apos;s Wine anyway?</source>
-        <translation>“%1” é somente leitura: o Wine dele (%2) não está instalado.
-O Wine do sistema pode atualizar este prefixo de modo
-que o gerenciador dele não consiga mais executá-lo.
+        <translation>“%1” é somente leitura: falta o Wine dele (%2).
+O Wine do sistema pode atualizar este prefixo
+de modo que o gerenciador dele não o execute mais.
 Abrir mesmo assim com o Wine do sistema?</translation>
     </message>
 </context>
@@ -401,7 +401,7 @@ atualização disponível.</translation>
     <name>QObject</name>
     <message>
         <source>Vendrix Purgewell has been running!</source>
-        <translation>O Vendrix Purgewell já está em execução!</translation>
+        <translation>O Vendrix Purgewell já está aberto!</translation>
     </message>
 </context>
 </TS>

@@ -10,8 +10,8 @@
     <message>
         <source>Free, safe and powerful uninstaller to help you uninstall 
 unwanted programs and delete all leftovers.</source>
-        <translation>Бесплатный, надёжный и мощный деинсталлятор: удаляет ненужные 
-программы и все их остатки.</translation>
+        <translation>Бесплатный, надёжный и мощный деинсталлятор: 
+удаляет ненужные программы и все их остатки.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
@@ -201,10 +201,10 @@ unwanted programs and delete all leftovers.</source>
 The system&apos;s Wine may update this prefix so that
 its manager can no longer run it.
 Open it with the system&apos;s Wine anyway?</source>
-        <translation>«%1» доступен только для чтения: его Wine (%2) не установлен.
-Системный Wine может обновить этот префикс так,
-что его менеджер больше не сможет его запустить.
-Всё равно открыть его с системным Wine?</translation>
+        <translation>«%1» только для чтения: его Wine (%2) не установлен.
+Системный Wine может обновить этот префикс,
+и его менеджер больше не сможет его запустить.
+Всё равно открыть с системным Wine?</translation>
     </message>
 </context>
 <context>
