@@ -15,7 +15,7 @@ unwanted programs and delete all leftovers.</source>
     </message>
     <message>
         <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
-        <translation>Copyright © 2026 Vendrix Software. 無断転載を禁じます。</translation>
+        <translation>Copyright © 2026 Vendrix Software. All rights reserved.</translation>
     </message>
 </context>
 <context>

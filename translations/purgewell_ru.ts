@@ -53,7 +53,7 @@ unwanted programs and delete all leftovers.</source>
     </message>
     <message>
         <source>Install Time:</source>
-        <translation>Установлено:</translation>
+        <translation>Дата установки:</translation>
     </message>
     <message>
         <source>Install Path:</source>
@@ -164,7 +164,7 @@ unwanted programs and delete all leftovers.</source>
     <name>CFileTreeItemDelegate</name>
     <message>
         <source>Details</source>
-        <translation>Подробно</translation>
+        <translation>Подробнее</translation>
     </message>
 </context>
 <context>
