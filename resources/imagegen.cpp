@@ -391,7 +391,7 @@ void sortIcons(const Language &language)
 {
     const QString caption = language.text("CEnumProgramPage", kSortBy);
     const QFont font = fitted(uiFont(13, QFont::Normal, language.name), caption, 120, 10);
-    const int room = qMax(56, QFontMetrics(font).horizontalAdvance(caption) + 2);
+    const int room = qBound(56, QFontMetrics(font).horizontalAdvance(caption) + 2, 122);
     const QString shown = fitting(font, caption, room, language);
     const QList<QPair<QString, QColor>> states = {{QStringLiteral("sortby.png"), kGrey},
                                                   {QStringLiteral("sortby_hover.png"), Qt::white},
@@ -735,6 +735,7 @@ void textImages(const Language &language)
                              "left out and the program shows the English ones; install the fonts scripts/setup.sh "
                              "names\n",
                              translated.toUtf8().constData(), qPrintable(language.name), qPrintable(language.name));
+                QDir(g_out + QLatin1Char('/') + language.name).removeRecursively(); // those of an earlier run
                 return;
             }
         }
