@@ -2,6 +2,7 @@
 
 #include "shell/msgids.h"
 #include "libs/sharelog/sharelog.h"
+#include "shell/translations.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -24,7 +25,7 @@ void CStartDlg::BuildContent()
     box->setContentsMargins(0, 0, 0, 0);
     auto *picture = new QLabel(this);
     picture->setFixedSize(600, 368);
-    const QPixmap image(QStringLiteral("./Resources/loading.png"));
+    const QPixmap image(LocalizedResource(QStringLiteral("loading.png"))); // its lines in the user's language
     if (!image.isNull())
         picture->setPixmap(image.scaled(600, 368));
     else

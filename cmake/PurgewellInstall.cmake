@@ -39,4 +39,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine, wine64")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, fonts-dejavu-core")
 set(CPACK_STRIP_FILES TRUE)
+# Chinese and Japanese texts need CJK fonts: the small WenQuanYi Micro Hei (Simplified Chinese) and
+# IPAGothic (Japanese), or Noto Sans CJK, which many desktops have already.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", fonts-wqy-microhei | fonts-noto-cjk, fonts-ipafont-gothic | fonts-noto-cjk")
 include(CPack)

@@ -6,6 +6,7 @@
 #include "shell/configreader.h"
 #include "shell/msgids.h"
 #include "shell/stylefile.h"
+#include "shell/translations.h"
 #include "shell/uipublic.h"
 #include "libs/sharelog/sharelog.h"
 #include "libs/vdxqt/bpqtlabel.h"
@@ -25,6 +26,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -98,12 +100,14 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     topLayout->addWidget(m_prefixChooser, 0, Qt::AlignLeft | Qt::AlignVCenter);
     topLayout->addStretch();
     m_sortBtn = new QPushButton;
-    m_sortBtn->setFixedSize(74, 20);
+    // Its caption is drawn into the images, in the user's language; the button is as wide as they are.
+    const QString sortImage = LocalizedResource(QStringLiteral("sortby.png"));
+    const QSize sortSize = QImageReader(sortImage).size();
+    m_sortBtn->setFixedSize(sortSize.isValid() ? sortSize : QSize(74, 20));
     m_sortBtn->setAccessibleName(tr("Sort by"));
     m_sortBtn->setToolTip(tr("Sort the programs by name or size"));
-    m_sortBtn->setStyleSheet(BorderImageSheet(
-        QStringLiteral("./Resources/sortby.png"), QStringLiteral("./Resources/sortby_hover.png"),
-        QStringLiteral("./Resources/sortby_press.png"), QStringLiteral("./Resources/sortby.png")));
+    m_sortBtn->setStyleSheet(BorderImageSheet(sortImage, LocalizedResource(QStringLiteral("sortby_hover.png")),
+                                              LocalizedResource(QStringLiteral("sortby_press.png")), sortImage));
     connect(m_sortBtn, &QPushButton::clicked, this, &CEnumProgramPage::SortClicked);
     topLayout->addWidget(m_sortBtn, 0, Qt::AlignRight);
     m_search = new CSearchEdit;

@@ -1,12 +1,16 @@
 // Draws every image of the program's Resources folder in the product's dark palette.
-// Usage: imagegen <output folder> [<icon theme folder>]. Run by the build; the output is laid
-// out beside the executable as "Resources/". With a second folder, the program's icon is drawn
-// into it as a freedesktop icon theme ("hicolor/<n>x<n>/apps/<name>.png" at the usual sizes and
-// "hicolor/scalable/apps/<name>.svg").
+// Usage: imagegen <output folder> [<icon theme folder>] [<catalogue.qm> ...]. Run by the build;
+// the output is laid out beside the executable as "Resources/". With a second folder, the
+// program's icon is drawn into it as a freedesktop icon theme ("hicolor/<n>x<n>/apps/<name>.png"
+// at the usual sizes and "hicolor/scalable/apps/<name>.svg"). Images that carry text are drawn in
+// English into "Resources/" and, for each compiled catalogue "purgewell_<language>.qm" given,
+// once more in that language into "Resources/<language>/".
 #include "gifwriter.h"
 
 #include <QDir>
 #include <QFont>
+#include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -15,8 +19,14 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QSvgGenerator>
+#include <QTextLayout>
 #include <QTextStream>
+#include <QTranslator>
 #include <QtMath>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include <cstdio>
 
@@ -44,13 +54,81 @@ int g_failures = 0;
 
 enum State { Normal, Hover, Press, Disable };
 
-QFont uiFont(int pixelSize, int weight = QFont::Normal)
+// The texts drawn into images. They are translated like every other text of the program (the
+// catalogues' update finds them here); each language's images take them from its catalogue.
+//: The caption drawn into the sort button; the button grows with it.
+const char *const kSortBy = QT_TRANSLATE_NOOP("CEnumProgramPage", "Sort by");
+//: The start picture's line under the product name (600 pixels wide, 15-pixel type).
+const char *const kTagline = QT_TRANSLATE_NOOP("CStartDlg", "Uninstall programs and everything they leave behind");
+//: The start picture's last line, under a progress bar, while the installed programs are read.
+const char *const kReading = QT_TRANSLATE_NOOP("CStartDlg", "Reading installed programs...");
+
+// One language the text images are drawn in.
+struct Language {
+    QString name; // "de", "pt_BR"; empty for English, the language of the sources
+    std::unique_ptr<QTranslator> catalogue;
+
+    QString text(const char *context, const char *source) const
+    {
+        const QString translated = catalogue ? catalogue->translate(context, source) : QString();
+        return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+    }
+    // Where its images go: "Resources/" for English, "Resources/<name>/" otherwise.
+    QString file(const QString &name) const { return this->name.isEmpty() ? name : this->name + QLatin1Char('/') + name; }
+};
+
+QFont uiFont(int pixelSize, int weight = QFont::Normal, const QString &language = QString())
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans")});
+    // Han characters take the forms of the reader's language, so Chinese and Japanese texts are
+    // set in a font made for that language, Latin letters among them; the others in the UI font.
+    if (language == QLatin1String("ja"))
+        font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"), QStringLiteral("Segoe UI"),
+                          QStringLiteral("DejaVu Sans")});
+    else if (language.startsWith(QLatin1String("zh")))
+        font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                          QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans")});
+    else
+        font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
+}
+
+// Whether some font of this machine has a glyph for every character of `text` (Qt falls back
+// from `font` to any font that has one); otherwise the text would be drawn as empty boxes.
+bool drawable(const QFont &font, const QString &text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        for (quint32 glyph : run.glyphIndexes()) {
+            if (glyph == 0) // the "missing glyph" box
+                return false;
+        }
+    }
+    return true;
+}
+
+// `font`, made smaller down to `minimum` pixels until `text` fits into `width`.
+QFont fitted(QFont font, const QString &text, int width, int minimum)
+{
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pixelSize() > minimum)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+// `text` as it fits into `width` in `font`: whole, or cut short with "…" (and a warning, as the
+// translation is too long for its place).
+QString fitting(const QFont &font, const QString &text, int width, const Language &language)
+{
+    const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, width);
+    if (elided != text)
+        std::fprintf(stderr, "imagegen: %s: \"%s\" is too long for its image and is cut short\n",
+                     qPrintable(language.name), text.toUtf8().constData());
+    return elided;
 }
 
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
@@ -306,23 +384,30 @@ void refreshIcons()
     }
 }
 
-void sortIcons()
+// The sort button: its caption and a down arrow, 20 pixels high. The caption has 56 pixels (74
+// in all), more when a language needs them, up to 120 (past that the type gets smaller); the
+// button takes the image's width.
+void sortIcons(const Language &language)
 {
+    const QString caption = language.text("CEnumProgramPage", kSortBy);
+    const QFont font = fitted(uiFont(13, QFont::Normal, language.name), caption, 120, 10);
+    const int room = qBound(56, QFontMetrics(font).horizontalAdvance(caption) + 2, 122);
+    const QString shown = fitting(font, caption, room, language);
     const QList<QPair<QString, QColor>> states = {{QStringLiteral("sortby.png"), kGrey},
                                                   {QStringLiteral("sortby_hover.png"), Qt::white},
                                                   {QStringLiteral("sortby_press.png"), kAccent}};
     for (const auto &state : states) {
-        QImage image = canvas(74, 20);
+        QImage image = canvas(room + 18, 20);
         QPainter p;
         begin(p, image);
         p.setPen(state.second);
-        p.setFont(uiFont(13));
-        p.drawText(QRect(2, 0, 56, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Sort by"));
+        p.setFont(font);
+        p.drawText(QRect(2, 0, room, 20), Qt::AlignLeft | Qt::AlignVCenter, shown);
         p.setPen(roundPen(state.second, 1.4));
-        p.drawLine(QPointF(61, 8), QPointF(65, 12));
-        p.drawLine(QPointF(65, 12), QPointF(69, 8));
+        p.drawLine(QPointF(room + 5, 8), QPointF(room + 9, 12));
+        p.drawLine(QPointF(room + 9, 12), QPointF(room + 13, 8));
         p.end();
-        save(image, state.first);
+        save(image, language.file(state.first));
     }
 }
 
@@ -585,7 +670,7 @@ void updateGif()
 
 // ---- splash, 600 x 368 ----
 
-void splash()
+void splash(const Language &language)
 {
     QImage image = canvas(600, 368, kWindow);
     QPainter p;
@@ -607,9 +692,13 @@ void splash()
     p.setPen(Qt::white);
     p.setFont(uiFont(30, QFont::DemiBold));
     p.drawText(QRect(0, 162, 600, 44), Qt::AlignCenter, QStringLiteral("Vendrix Purgewell"));
+    // The lines below the name are the reader's; each keeps its size while it fits the picture
+    // with a margin of 20 pixels, and gets smaller otherwise.
+    const QString tagline = language.text("CStartDlg", kTagline);
+    const QFont taglineFont = fitted(uiFont(15, QFont::Normal, language.name), tagline, 560, 11);
     p.setPen(QColor(255, 255, 255, 153));
-    p.setFont(uiFont(15));
-    p.drawText(QRect(0, 206, 600, 26), Qt::AlignCenter, QStringLiteral("Uninstall programs and everything they leave behind"));
+    p.setFont(taglineFont);
+    p.drawText(QRect(0, 206, 600, 26), Qt::AlignCenter, fitting(taglineFont, tagline, 560, language));
 
     // A progress track with a lit segment and the waiting text.
     p.setPen(Qt::NoPen);
@@ -621,11 +710,38 @@ void splash()
     lit.setColorAt(1, QColor(120, 86, 255, 0));
     p.setBrush(lit);
     p.drawRoundedRect(QRectF(230, 284, 100, 4), 2, 2);
+    const QString reading = language.text("CStartDlg", kReading);
+    const QFont readingFont = fitted(uiFont(13, QFont::Normal, language.name), reading, 560, 10);
     p.setPen(kGrey);
-    p.setFont(uiFont(13));
-    p.drawText(QRect(0, 300, 600, 24), Qt::AlignCenter, QStringLiteral("Reading installed programs..."));
+    p.setFont(readingFont);
+    p.drawText(QRect(0, 300, 600, 24), Qt::AlignCenter, fitting(readingFont, reading, 560, language));
     p.end();
-    save(image, QStringLiteral("loading.png"));
+    save(image, language.file(QStringLiteral("loading.png")));
+}
+
+// The images with text, in one language. A language whose text no font of this machine can
+// draw (Chinese or Japanese without a CJK font) gets none: the program then shows the English
+// ones rather than empty boxes.
+void textImages(const Language &language)
+{
+    if (!language.name.isEmpty()) {
+        const std::pair<const char *, const char *> texts[] = {
+            {"CEnumProgramPage", kSortBy}, {"CStartDlg", kTagline}, {"CStartDlg", kReading}};
+        for (const auto &text : texts) {
+            const QString translated = language.text(text.first, text.second);
+            if (!drawable(uiFont(15, QFont::Normal, language.name), translated)) {
+                std::fprintf(stderr,
+                             "imagegen: warning: no font of this machine draws \"%s\" (%s), so the %s images are "
+                             "left out and the program shows the English ones; install the fonts scripts/setup.sh "
+                             "names\n",
+                             translated.toUtf8().constData(), qPrintable(language.name), qPrintable(language.name));
+                QDir(g_out + QLatin1Char('/') + language.name).removeRecursively(); // those of an earlier run
+                return;
+            }
+        }
+    }
+    sortIcons(language);
+    splash(language);
 }
 
 void logos()
@@ -675,13 +791,33 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: imagegen <output folder> [<icon theme folder>]\n");
+        std::fprintf(stderr, "usage: imagegen <output folder> [<icon theme folder>] [<catalogue.qm> ...]\n");
         return 2;
     }
     g_out = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(g_out)) {
         std::fprintf(stderr, "imagegen: cannot create %s\n", argv[1]);
         return 1;
+    }
+    QString themeFolder;
+    std::vector<Language> languages;
+    languages.emplace_back(); // English
+    for (int i = 2; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (!argument.endsWith(QLatin1String(".qm"))) {
+            themeFolder = argument;
+            continue;
+        }
+        // "purgewell_pt_BR.qm" is the catalogue of "pt_BR".
+        Language language;
+        language.name = QFileInfo(argument).completeBaseName().section(QLatin1Char('_'), 1);
+        language.catalogue = std::make_unique<QTranslator>();
+        if (language.name.isEmpty() || !language.catalogue->load(argument)) {
+            std::fprintf(stderr, "imagegen: cannot read the catalogue %s\n", argv[i]);
+            ++g_failures;
+            continue;
+        }
+        languages.push_back(std::move(language));
     }
     logos();
     titleButtons();
@@ -693,7 +829,6 @@ int main(int argc, char *argv[])
     captionButton(QStringLiteral("btn_uninstall"), 144, 32, QString(), true, 15);
     trashIcons();
     refreshIcons();
-    sortIcons();
     searchImages();
     statusIcons();
     installerIcon();
@@ -701,8 +836,9 @@ int main(int argc, char *argv[])
     rowSpinner();
     refreshGif();
     updateGif();
-    splash();
-    if (argc > 2 && !themeIcons(QString::fromLocal8Bit(argv[2])))
+    for (const Language &language : languages)
+        textImages(language);
+    if (!themeFolder.isEmpty() && !themeIcons(themeFolder))
         ++g_failures;
     return g_failures == 0 ? 0 : 1;
 }

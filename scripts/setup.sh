@@ -10,6 +10,9 @@ packages=(
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools libyaml-cpp-dev
   wine wine64 mingw-w64 nsis wixl
   xvfb xauth x11-apps x11-utils imagemagick fonts-dejavu-core
+  # CJK fonts for the Chinese and Japanese texts, in the generated images and in the program:
+  # WenQuanYi Micro Hei (Simplified Chinese), IPAGothic (Japanese, with its own Kanji forms)
+  fonts-wqy-microhei fonts-ipafont-gothic
   python3 xdotool
   desktop-file-utils appstream dpkg-dev file
   ca-certificates

@@ -128,6 +128,7 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
     </message>
     <message>
         <source>Sort by</source>
+        <extracomment>The caption drawn into the sort button; the button grows with it.</extracomment>
         <translation>Sortieren nach</translation>
     </message>
     <message>
@@ -245,6 +246,19 @@ Trotzdem mit dem Wine des Systems öffnen?</translation>
     <message>
         <source>Search programs by name</source>
         <translation>Programme nach Namen durchsuchen</translation>
+    </message>
+</context>
+<context>
+    <name>CStartDlg</name>
+    <message>
+        <source>Uninstall programs and everything they leave behind</source>
+        <extracomment>The start picture&apos;s line under the product name (600 pixels wide, 15-pixel type).</extracomment>
+        <translation>Programme deinstallieren, samt allem, was sie hinterlassen</translation>
+    </message>
+    <message>
+        <source>Reading installed programs...</source>
+        <extracomment>The start picture&apos;s last line, under a progress bar, while the installed programs are read.</extracomment>
+        <translation>Installierte Programme werden gelesen …</translation>
     </message>
 </context>
 <context>

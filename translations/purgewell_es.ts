@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Vendrix Purgewell Pro %1</source>
+        <translation>Vendrix Purgewell Pro %1</translation>
+    </message>
+    <message>
+        <source>Free, safe and powerful uninstaller to help you uninstall 
+unwanted programs and delete all leftovers.</source>
+        <translation>Un desinstalador gratuito, seguro y potente que elimina 
+los programas no deseados y todos sus restos.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Vendrix Software. Todos los derechos reservados.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommonMenu</name>
+    <message>
+        <source>Support Center</source>
+        <translation>Centro de soporte</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <source>Scrubwell</source>
+        <translation>Scrubwell</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailToolTip</name>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versión:</translation>
+    </message>
+    <message>
+        <source>Install Time:</source>
+        <translation>Instalado el:</translation>
+    </message>
+    <message>
+        <source>Install Path:</source>
+        <translation>Carpeta de instalación:</translation>
+    </message>
+</context>
+<context>
+    <name>CEnumProgramPage</name>
+    <message>
+        <source>Applications</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Descendente</translation>
+    </message>
+    <message>
+        <source>Deep Clean...</source>
+        <translation>Eliminando restos…</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en espera</translation>
+    </message>
+    <message>
+        <source>Program Name Order</source>
+        <translation>Orden por nombre</translation>
+    </message>
+    <message>
+        <source> Program Name (%1 programs)</source>
+        <translation> Nombre del programa (%1 programas)</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Size Order</source>
+        <translation>Orden por tamaño</translation>
+    </message>
+    <message>
+        <source>uninstallling</source>
+        <translation>desinstalando</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Not uninstalled</source>
+        <translation>No desinstalado</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <extracomment>The caption drawn into the sort button; the button grows with it.</extracomment>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>Sort the programs by name or size</source>
+        <translation>Ordenar los programas por nombre o tamaño</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Read the installed programs again</source>
+        <translation>Volver a leer los programas instalados</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Uninstall the ticked programs</source>
+        <translation>Desinstalar los programas marcados</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Seleccionados:</translation>
+    </message>
+    <message>
+        <source>The Wine prefix whose programs are listed</source>
+        <translation>El prefijo de Wine cuyos programas se muestran</translation>
+    </message>
+</context>
+<context>
+    <name>CFileTreeItemDelegate</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
+    <name>CMSGDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefixChooser</name>
+    <message>
+        <source>Wine prefix</source>
+        <translation>Prefijo de Wine</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: %2 missing)</source>
+        <translation>%1 (solo lectura: falta %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+The system&apos;s Wine may update this prefix so that
+its manager can no longer run it.
+Open it with the system&apos;s Wine anyway?</source>
+        <translation>«%1» es de solo lectura: su Wine (%2) no está instalado.
+El Wine del sistema puede actualizar este prefijo de
+modo que su gestor ya no pueda ejecutarlo.
+¿Abrirlo de todos modos con el Wine del sistema?</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramTreeWidget</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Desinstalar %1</translation>
+    </message>
+    <message>
+        <source>Uninstall this program</source>
+        <translation>Desinstalar este programa</translation>
+    </message>
+</context>
+<context>
+    <name>CReadyUninstallDlg</name>
+    <message>
+        <source>Do you want to uninstall the selected %1 program(s)?</source>
+        <translation>¿Desea desinstalar los programas seleccionados (%1)?</translation>
+    </message>
+    <message>
+        <source>Automatically remove residual files</source>
+        <translation>Eliminar los restos automáticamente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Search programs by name</source>
+        <translation>Buscar programas por nombre</translation>
+    </message>
+</context>
+<context>
+    <name>CStartDlg</name>
+    <message>
+        <source>Uninstall programs and everything they leave behind</source>
+        <extracomment>The start picture&apos;s line under the product name (600 pixels wide, 15-pixel type).</extracomment>
+        <translation>Desinstala programas y todo lo que dejan atrás</translation>
+    </message>
+    <message>
+        <source>Reading installed programs...</source>
+        <extracomment>The start picture&apos;s last line, under a progress bar, while the installed programs are read.</extracomment>
+        <translation>Leyendo los programas instalados…</translation>
+    </message>
+</context>
+<context>
+    <name>CUninstallRstDlg</name>
+    <message>
+        <source>Uninstall Completed!</source>
+        <translation>¡Desinstalación completada!</translation>
+    </message>
+    <message>
+        <source>%1 program(s) were not uninstalled.</source>
+        <translation>Programas no desinstalados: %1.</translation>
+    </message>
+    <message>
+        <source>Successfully uninstall </source>
+        <translation>Programas desinstalados: </translation>
+    </message>
+    <message>
+        <source> program(s).</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source> program(s) and free up </source>
+        <translation>. Espacio liberado: </translation>
+    </message>
+    <message>
+        <source>Nothing Was Uninstalled</source>
+        <translation>No se desinstaló nada</translation>
+    </message>
+    <message>
+        <source>No program was uninstalled.</source>
+        <translation>No se desinstaló ningún programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateRstDlg</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Felicidades!</translation>
+    </message>
+    <message>
+        <source>Update Failed!</source>
+        <translation>¡Error al actualizar!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A new version has been released, do you want to update now?</source>
+        <translation>Hay una nueva versión disponible. ¿Desea actualizar ahora?</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell  is available!</source>
+        <translation>¡Hay una nueva versión de Vendrix Purgewell disponible!</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Open the download page of the new version</source>
+        <translation>Abrir la página de descarga de la nueva versión</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowDlgTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdate</name>
+    <message>
+        <source>Getting update information, please wait...</source>
+        <translation>Obteniendo información de actualización, espere…</translation>
+    </message>
+    <message>
+        <source>Failed to check for updates. Please check your network connection.</source>
+        <translation>No se pudieron buscar actualizaciones. Compruebe su conexión de red.</translation>
+    </message>
+    <message>
+        <source>You already have the latest version, no update 
+is available.</source>
+        <translation>Ya tiene la versión más reciente, no hay ninguna 
+actualización disponible.</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell is available. Would you like to update now?</source>
+        <translation>Hay una nueva versión de Vendrix Purgewell disponible. ¿Desea actualizar ahora?</translation>
+    </message>
+</context>
+<context>
+    <name>FormatSize</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Vendrix Purgewell has been running!</source>
+        <translation>¡Vendrix Purgewell ya está abierto!</translation>
+    </message>
+</context>
+</TS>

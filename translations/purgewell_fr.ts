@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Vendrix Purgewell Pro %1</source>
+        <translation>Vendrix Purgewell Pro %1</translation>
+    </message>
+    <message>
+        <source>Free, safe and powerful uninstaller to help you uninstall 
+unwanted programs and delete all leftovers.</source>
+        <translation>Un désinstalleur gratuit, sûr et puissant qui supprime 
+les programmes indésirables et tous leurs restes.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Vendrix Software. Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommonMenu</name>
+    <message>
+        <source>Support Center</source>
+        <translation>Centre d&apos;assistance</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>Scrubwell</source>
+        <translation>Scrubwell</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailToolTip</name>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Install Time:</source>
+        <translation>Installé le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Install Path:</source>
+        <translation>Dossier d&apos;installation&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CEnumProgramPage</name>
+    <message>
+        <source>Applications</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissant</translation>
+    </message>
+    <message>
+        <source>Deep Clean...</source>
+        <translation>Suppression des restes…</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>Program Name Order</source>
+        <translation>Tri par nom</translation>
+    </message>
+    <message>
+        <source> Program Name (%1 programs)</source>
+        <translation> Nom du programme (%1 programmes)</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Size Order</source>
+        <translation>Tri par taille</translation>
+    </message>
+    <message>
+        <source>uninstallling</source>
+        <translation>désinstallation</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Not uninstalled</source>
+        <translation>Non désinstallé</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <extracomment>The caption drawn into the sort button; the button grows with it.</extracomment>
+        <translation>Trier par</translation>
+    </message>
+    <message>
+        <source>Sort the programs by name or size</source>
+        <translation>Trier les programmes par nom ou par taille</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Read the installed programs again</source>
+        <translation>Relire les programmes installés</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Uninstall the ticked programs</source>
+        <translation>Désinstaller les programmes cochés</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Sélection&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Wine prefix whose programs are listed</source>
+        <translation>Le préfixe Wine dont les programmes sont affichés</translation>
+    </message>
+</context>
+<context>
+    <name>CFileTreeItemDelegate</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
+    <name>CMSGDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>OUI</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NON</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefixChooser</name>
+    <message>
+        <source>Wine prefix</source>
+        <translation>Préfixe Wine</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: %2 missing)</source>
+        <translation>%1 (lecture seule&#xa0;: %2 absent)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+The system&apos;s Wine may update this prefix so that
+its manager can no longer run it.
+Open it with the system&apos;s Wine anyway?</source>
+        <translation>« %1 » est en lecture seule : son Wine (%2) manque.
+Le Wine du système peut modifier ce préfixe de sorte
+que son gestionnaire ne puisse plus le lancer.
+L&apos;ouvrir quand même avec le Wine du système ?</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramTreeWidget</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Désinstaller %1</translation>
+    </message>
+    <message>
+        <source>Uninstall this program</source>
+        <translation>Désinstaller ce programme</translation>
+    </message>
+</context>
+<context>
+    <name>CReadyUninstallDlg</name>
+    <message>
+        <source>Do you want to uninstall the selected %1 program(s)?</source>
+        <translation>Voulez-vous désinstaller les programmes sélectionnés (%1)&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Automatically remove residual files</source>
+        <translation>Supprimer automatiquement les restes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search programs by name</source>
+        <translation>Rechercher des programmes par nom</translation>
+    </message>
+</context>
+<context>
+    <name>CStartDlg</name>
+    <message>
+        <source>Uninstall programs and everything they leave behind</source>
+        <extracomment>The start picture&apos;s line under the product name (600 pixels wide, 15-pixel type).</extracomment>
+        <translation>Désinstallez les programmes et tout ce qu&apos;ils laissent derrière eux</translation>
+    </message>
+    <message>
+        <source>Reading installed programs...</source>
+        <extracomment>The start picture&apos;s last line, under a progress bar, while the installed programs are read.</extracomment>
+        <translation>Lecture des programmes installés…</translation>
+    </message>
+</context>
+<context>
+    <name>CUninstallRstDlg</name>
+    <message>
+        <source>Uninstall Completed!</source>
+        <translation>Désinstallation terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 program(s) were not uninstalled.</source>
+        <translation>Programmes non désinstallés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Successfully uninstall </source>
+        <translation>Programmes désinstallés&#xa0;: </translation>
+    </message>
+    <message>
+        <source> program(s).</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source> program(s) and free up </source>
+        <translation>. Espace libéré&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Nothing Was Uninstalled</source>
+        <translation>Rien n&apos;a été désinstallé</translation>
+    </message>
+    <message>
+        <source>No program was uninstalled.</source>
+        <translation>Aucun programme n&apos;a été désinstallé.</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateRstDlg</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Update Failed!</source>
+        <translation>Échec de la mise à jour&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A new version has been released, do you want to update now?</source>
+        <translation>Une nouvelle version est sortie. Voulez-vous mettre à jour maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell  is available!</source>
+        <translation>Une nouvelle version de Vendrix Purgewell est disponible&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Open the download page of the new version</source>
+        <translation>Ouvrir la page de téléchargement de la nouvelle version</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowDlgTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdate</name>
+    <message>
+        <source>Getting update information, please wait...</source>
+        <translation>Récupération des informations de mise à jour, veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>Failed to check for updates. Please check your network connection.</source>
+        <translation>Impossible de rechercher les mises à jour. Vérifiez votre connexion réseau.</translation>
+    </message>
+    <message>
+        <source>You already have the latest version, no update 
+is available.</source>
+        <translation>Vous disposez déjà de la dernière version, aucune mise à jour 
+n&apos;est disponible.</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell is available. Would you like to update now?</source>
+        <translation>Une nouvelle version de Vendrix Purgewell est disponible. Voulez-vous mettre à jour maintenant&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>FormatSize</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Vendrix Purgewell has been running!</source>
+        <translation>Vendrix Purgewell est déjà lancé !</translation>
+    </message>
+</context>
+</TS>

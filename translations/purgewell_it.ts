@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Vendrix Purgewell Pro %1</source>
+        <translation>Vendrix Purgewell Pro %1</translation>
+    </message>
+    <message>
+        <source>Free, safe and powerful uninstaller to help you uninstall 
+unwanted programs and delete all leftovers.</source>
+        <translation>Un programma di disinstallazione gratuito, sicuro e potente 
+che rimuove i programmi indesiderati e tutti i loro residui.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Vendrix Software. Tutti i diritti riservati.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommonMenu</name>
+    <message>
+        <source>Support Center</source>
+        <translation>Centro assistenza</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+    <message>
+        <source>Scrubwell</source>
+        <translation>Scrubwell</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailToolTip</name>
+    <message>
+        <source>Display name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>Install Time:</source>
+        <translation>Installato il:</translation>
+    </message>
+    <message>
+        <source>Install Path:</source>
+        <translation>Cartella di installazione:</translation>
+    </message>
+</context>
+<context>
+    <name>CEnumProgramPage</name>
+    <message>
+        <source>Applications</source>
+        <translation>Programmi</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Crescente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Decrescente</translation>
+    </message>
+    <message>
+        <source>Deep Clean...</source>
+        <translation>Rimozione dei residui…</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>Program Name Order</source>
+        <translation>Ordine per nome</translation>
+    </message>
+    <message>
+        <source> Program Name (%1 programs)</source>
+        <translation> Nome del programma (%1 programmi)</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Size Order</source>
+        <translation>Ordine per dimensione</translation>
+    </message>
+    <message>
+        <source>uninstallling</source>
+        <translation>disinstallazione</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Not uninstalled</source>
+        <translation>Non disinstallato</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <extracomment>The caption drawn into the sort button; the button grows with it.</extracomment>
+        <translation>Ordina per</translation>
+    </message>
+    <message>
+        <source>Sort the programs by name or size</source>
+        <translation>Ordina i programmi per nome o dimensione</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Read the installed programs again</source>
+        <translation>Rileggi i programmi installati</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Disinstalla</translation>
+    </message>
+    <message>
+        <source>Uninstall the ticked programs</source>
+        <translation>Disinstalla i programmi spuntati</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Selezionati:</translation>
+    </message>
+    <message>
+        <source>The Wine prefix whose programs are listed</source>
+        <translation>Il prefisso Wine di cui sono elencati i programmi</translation>
+    </message>
+</context>
+<context>
+    <name>CFileTreeItemDelegate</name>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+</context>
+<context>
+    <name>CMSGDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>SÌ</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefixChooser</name>
+    <message>
+        <source>Wine prefix</source>
+        <translation>Prefisso Wine</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: %2 missing)</source>
+        <translation>%1 (sola lettura: manca %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+The system&apos;s Wine may update this prefix so that
+its manager can no longer run it.
+Open it with the system&apos;s Wine anyway?</source>
+        <translation>«%1» è di sola lettura: il suo Wine (%2) non è installato.
+Il Wine di sistema potrebbe aggiornare questo prefisso
+in modo che il suo gestore non possa più avviarlo.
+Aprirlo comunque con il Wine di sistema?</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramTreeWidget</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Disinstalla %1</translation>
+    </message>
+    <message>
+        <source>Uninstall this program</source>
+        <translation>Disinstalla questo programma</translation>
+    </message>
+</context>
+<context>
+    <name>CReadyUninstallDlg</name>
+    <message>
+        <source>Do you want to uninstall the selected %1 program(s)?</source>
+        <translation>Disinstallare i programmi selezionati (%1)?</translation>
+    </message>
+    <message>
+        <source>Automatically remove residual files</source>
+        <translation>Rimuovi automaticamente i residui</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Search programs by name</source>
+        <translation>Cerca i programmi per nome</translation>
+    </message>
+</context>
+<context>
+    <name>CStartDlg</name>
+    <message>
+        <source>Uninstall programs and everything they leave behind</source>
+        <extracomment>The start picture&apos;s line under the product name (600 pixels wide, 15-pixel type).</extracomment>
+        <translation>Disinstalla i programmi e tutto ciò che si lasciano dietro</translation>
+    </message>
+    <message>
+        <source>Reading installed programs...</source>
+        <extracomment>The start picture&apos;s last line, under a progress bar, while the installed programs are read.</extracomment>
+        <translation>Lettura dei programmi installati…</translation>
+    </message>
+</context>
+<context>
+    <name>CUninstallRstDlg</name>
+    <message>
+        <source>Uninstall Completed!</source>
+        <translation>Disinstallazione completata!</translation>
+    </message>
+    <message>
+        <source>%1 program(s) were not uninstalled.</source>
+        <translation>Programmi non disinstallati: %1.</translation>
+    </message>
+    <message>
+        <source>Successfully uninstall </source>
+        <translation>Programmi disinstallati: </translation>
+    </message>
+    <message>
+        <source> program(s).</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source> program(s) and free up </source>
+        <translation>. Spazio liberato: </translation>
+    </message>
+    <message>
+        <source>Nothing Was Uninstalled</source>
+        <translation>Nessun programma disinstallato</translation>
+    </message>
+    <message>
+        <source>No program was uninstalled.</source>
+        <translation>Nessun programma è stato disinstallato.</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateRstDlg</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Congratulazioni!</translation>
+    </message>
+    <message>
+        <source>Update Failed!</source>
+        <translation>Aggiornamento non riuscito!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A new version has been released, do you want to update now?</source>
+        <translation>È uscita una nuova versione. Aggiornare ora?</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell  is available!</source>
+        <translation>È disponibile una nuova versione di Vendrix Purgewell!</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Aggiorna ora</translation>
+    </message>
+    <message>
+        <source>Open the download page of the new version</source>
+        <translation>Apri la pagina di download della nuova versione</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowDlgTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdate</name>
+    <message>
+        <source>Getting update information, please wait...</source>
+        <translation>Recupero delle informazioni di aggiornamento, attendere…</translation>
+    </message>
+    <message>
+        <source>Failed to check for updates. Please check your network connection.</source>
+        <translation>Impossibile verificare gli aggiornamenti. Controllare la connessione di rete.</translation>
+    </message>
+    <message>
+        <source>You already have the latest version, no update 
+is available.</source>
+        <translation>Si dispone già della versione più recente, nessun 
+aggiornamento disponibile.</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell is available. Would you like to update now?</source>
+        <translation>È disponibile una nuova versione di Vendrix Purgewell. Aggiornare ora?</translation>
+    </message>
+</context>
+<context>
+    <name>FormatSize</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Vendrix Purgewell has been running!</source>
+        <translation>Vendrix Purgewell è già in esecuzione!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Vendrix Purgewell Pro %1</source>
+        <translation>Vendrix Purgewell Pro %1</translation>
+    </message>
+    <message>
+        <source>Free, safe and powerful uninstaller to help you uninstall 
+unwanted programs and delete all leftovers.</source>
+        <translation>不要なプログラムをアンインストールし、残ったファイルも
+すべて削除する、無料で安全かつ強力なアンインストーラーです。</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Vendrix Software. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommonMenu</name>
+    <message>
+        <source>Support Center</source>
+        <translation>サポートセンター</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>Scrubwell</source>
+        <translation>Scrubwell</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>アップデートの確認</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailToolTip</name>
+    <message>
+        <source>Display name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>バージョン：</translation>
+    </message>
+    <message>
+        <source>Install Time:</source>
+        <translation>インストール日時：</translation>
+    </message>
+    <message>
+        <source>Install Path:</source>
+        <translation>インストール先：</translation>
+    </message>
+</context>
+<context>
+    <name>CEnumProgramPage</name>
+    <message>
+        <source>Applications</source>
+        <translation>アプリケーション</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>昇順</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>降順</translation>
+    </message>
+    <message>
+        <source>Deep Clean...</source>
+        <translation>残留ファイルを削除中…</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Program Name Order</source>
+        <translation>名前順</translation>
+    </message>
+    <message>
+        <source> Program Name (%1 programs)</source>
+        <translation> プログラム名（%1 個）</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Size Order</source>
+        <translation>サイズ順</translation>
+    </message>
+    <message>
+        <source>uninstallling</source>
+        <translation>アンインストール中</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Not uninstalled</source>
+        <translation>未アンインストール</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <extracomment>The caption drawn into the sort button; the button grows with it.</extracomment>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort the programs by name or size</source>
+        <translation>プログラムを名前またはサイズで並べ替えます</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Read the installed programs again</source>
+        <translation>インストール済みのプログラムを読み込み直します</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>アンインストール</translation>
+    </message>
+    <message>
+        <source>Uninstall the ticked programs</source>
+        <translation>チェックしたプログラムをアンインストールします</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>選択：</translation>
+    </message>
+    <message>
+        <source>The Wine prefix whose programs are listed</source>
+        <translation>一覧に表示するプログラムの Wine プレフィックス</translation>
+    </message>
+</context>
+<context>
+    <name>CFileTreeItemDelegate</name>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+</context>
+<context>
+    <name>CMSGDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefixChooser</name>
+    <message>
+        <source>Wine prefix</source>
+        <translation>Wine プレフィックス</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: %2 missing)</source>
+        <translation>%1（読み取り専用：%2 がありません）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+The system&apos;s Wine may update this prefix so that
+its manager can no longer run it.
+Open it with the system&apos;s Wine anyway?</source>
+        <translation>「%1」は読み取り専用です：Wine（%2）がありません。
+システムの Wine を使うとこのプレフィックスが更新され、
+元の管理ツールで実行できなくなることがあります。
+それでもシステムの Wine で開きますか？</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramTreeWidget</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 をアンインストール</translation>
+    </message>
+    <message>
+        <source>Uninstall this program</source>
+        <translation>このプログラムをアンインストール</translation>
+    </message>
+</context>
+<context>
+    <name>CReadyUninstallDlg</name>
+    <message>
+        <source>Do you want to uninstall the selected %1 program(s)?</source>
+        <translation>選択した %1 個のプログラムをアンインストールしますか？</translation>
+    </message>
+    <message>
+        <source>Automatically remove residual files</source>
+        <translation>残留ファイルを自動的に削除する</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Search programs by name</source>
+        <translation>名前でプログラムを検索</translation>
+    </message>
+</context>
+<context>
+    <name>CStartDlg</name>
+    <message>
+        <source>Uninstall programs and everything they leave behind</source>
+        <extracomment>The start picture&apos;s line under the product name (600 pixels wide, 15-pixel type).</extracomment>
+        <translation>プログラムを、残したものまで丸ごとアンインストール</translation>
+    </message>
+    <message>
+        <source>Reading installed programs...</source>
+        <extracomment>The start picture&apos;s last line, under a progress bar, while the installed programs are read.</extracomment>
+        <translation>インストール済みのプログラムを読み込んでいます…</translation>
+    </message>
+</context>
+<context>
+    <name>CUninstallRstDlg</name>
+    <message>
+        <source>Uninstall Completed!</source>
+        <translation>アンインストールが完了しました！</translation>
+    </message>
+    <message>
+        <source>%1 program(s) were not uninstalled.</source>
+        <translation>%1 個のプログラムはアンインストールされませんでした。</translation>
+    </message>
+    <message>
+        <source>Successfully uninstall </source>
+        <translation>アンインストールしたプログラム：</translation>
+    </message>
+    <message>
+        <source> program(s).</source>
+        <translation> 個。</translation>
+    </message>
+    <message>
+        <source> program(s) and free up </source>
+        <translation> 個、解放した容量：</translation>
+    </message>
+    <message>
+        <source>Nothing Was Uninstalled</source>
+        <translation>何もアンインストールされませんでした</translation>
+    </message>
+    <message>
+        <source>No program was uninstalled.</source>
+        <translation>アンインストールされたプログラムはありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateRstDlg</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>おめでとうございます！</translation>
+    </message>
+    <message>
+        <source>Update Failed!</source>
+        <translation>アップデートに失敗しました！</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>A new version has been released, do you want to update now?</source>
+        <translation>新しいバージョンがリリースされました。今すぐアップデートしますか？</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell  is available!</source>
+        <translation>Vendrix Purgewell の新しいバージョンがあります！</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>今すぐ更新</translation>
+    </message>
+    <message>
+        <source>Open the download page of the new version</source>
+        <translation>新しいバージョンのダウンロードページを開きます</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowDlgTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元のサイズに戻す</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdate</name>
+    <message>
+        <source>Getting update information, please wait...</source>
+        <translation>アップデート情報を取得しています。しばらくお待ちください…</translation>
+    </message>
+    <message>
+        <source>Failed to check for updates. Please check your network connection.</source>
+        <translation>アップデートを確認できませんでした。ネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>You already have the latest version, no update 
+is available.</source>
+        <translation>すでに最新バージョンです。
+利用できるアップデートはありません。</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell is available. Would you like to update now?</source>
+        <translation>Vendrix Purgewell の新しいバージョンがあります。今すぐアップデートしますか？</translation>
+    </message>
+</context>
+<context>
+    <name>FormatSize</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Vendrix Purgewell has been running!</source>
+        <translation>Vendrix Purgewell はすでに実行中です！</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,407 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Vendrix Purgewell Pro %1</source>
+        <translation>Vendrix Purgewell Pro %1</translation>
+    </message>
+    <message>
+        <source>Free, safe and powerful uninstaller to help you uninstall 
+unwanted programs and delete all leftovers.</source>
+        <translation>Darmowy, bezpieczny i wydajny deinstalator, który usuwa 
+niechciane programy wraz ze wszystkimi pozostałościami.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Vendrix Software. All rights reserved.</source>
+        <translation>Copyright © 2026 Vendrix Software. Wszelkie prawa zastrzeżone.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommonMenu</name>
+    <message>
+        <source>Support Center</source>
+        <translation>Centrum pomocy</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Podręcznik</translation>
+    </message>
+    <message>
+        <source>Scrubwell</source>
+        <translation>Scrubwell</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailToolTip</name>
+    <message>
+        <source>Display name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <source>Install Time:</source>
+        <translation>Zainstalowano:</translation>
+    </message>
+    <message>
+        <source>Install Path:</source>
+        <translation>Folder instalacji:</translation>
+    </message>
+</context>
+<context>
+    <name>CEnumProgramPage</name>
+    <message>
+        <source>Applications</source>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Rosnąco</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Malejąco</translation>
+    </message>
+    <message>
+        <source>Deep Clean...</source>
+        <translation>Usuwanie pozostałości…</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>oczekuje</translation>
+    </message>
+    <message>
+        <source>Program Name Order</source>
+        <translation>Kolejność wg nazwy</translation>
+    </message>
+    <message>
+        <source> Program Name (%1 programs)</source>
+        <translation> Nazwa programu (programy: %1)</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>Size Order</source>
+        <translation>Kolejność wg rozmiaru</translation>
+    </message>
+    <message>
+        <source>uninstallling</source>
+        <translation>odinstalowywanie</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Zakończono</translation>
+    </message>
+    <message>
+        <source>Not uninstalled</source>
+        <translation>Nie odinstalowano</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <extracomment>The caption drawn into the sort button; the button grows with it.</extracomment>
+        <translation>Sortuj</translation>
+    </message>
+    <message>
+        <source>Sort the programs by name or size</source>
+        <translation>Sortuj programy według nazwy lub rozmiaru</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Read the installed programs again</source>
+        <translation>Wczytaj ponownie zainstalowane programy</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Odinstaluj</translation>
+    </message>
+    <message>
+        <source>Uninstall the ticked programs</source>
+        <translation>Odinstaluj zaznaczone programy</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Zaznaczono:</translation>
+    </message>
+    <message>
+        <source>The Wine prefix whose programs are listed</source>
+        <translation>Prefiks Wine, którego programy są wyświetlane</translation>
+    </message>
+</context>
+<context>
+    <name>CFileTreeItemDelegate</name>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+</context>
+<context>
+    <name>CMSGDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>TAK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NIE</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefixChooser</name>
+    <message>
+        <source>Wine prefix</source>
+        <translation>Prefiks Wine</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: %2 missing)</source>
+        <translation>%1 (tylko do odczytu: brak %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+The system&apos;s Wine may update this prefix so that
+its manager can no longer run it.
+Open it with the system&apos;s Wine anyway?</source>
+        <translation>„%1” jest tylko do odczytu: brak jego Wine (%2).
+Wine z systemu może zaktualizować ten prefiks tak,
+że jego menedżer nie będzie mógł go uruchomić.
+Mimo to otworzyć go za pomocą Wine z systemu?</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramTreeWidget</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Odinstaluj %1</translation>
+    </message>
+    <message>
+        <source>Uninstall this program</source>
+        <translation>Odinstaluj ten program</translation>
+    </message>
+</context>
+<context>
+    <name>CReadyUninstallDlg</name>
+    <message>
+        <source>Do you want to uninstall the selected %1 program(s)?</source>
+        <translation>Czy odinstalować wybrane programy (%1)?</translation>
+    </message>
+    <message>
+        <source>Automatically remove residual files</source>
+        <translation>Automatycznie usuń pozostałości</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchEdit</name>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Search programs by name</source>
+        <translation>Szukaj programów według nazwy</translation>
+    </message>
+</context>
+<context>
+    <name>CStartDlg</name>
+    <message>
+        <source>Uninstall programs and everything they leave behind</source>
+        <extracomment>The start picture&apos;s line under the product name (600 pixels wide, 15-pixel type).</extracomment>
+        <translation>Odinstaluj programy i wszystko, co po sobie zostawiają</translation>
+    </message>
+    <message>
+        <source>Reading installed programs...</source>
+        <extracomment>The start picture&apos;s last line, under a progress bar, while the installed programs are read.</extracomment>
+        <translation>Wczytywanie zainstalowanych programów…</translation>
+    </message>
+</context>
+<context>
+    <name>CUninstallRstDlg</name>
+    <message>
+        <source>Uninstall Completed!</source>
+        <translation>Odinstalowywanie zakończone!</translation>
+    </message>
+    <message>
+        <source>%1 program(s) were not uninstalled.</source>
+        <translation>Nieodinstalowane programy: %1.</translation>
+    </message>
+    <message>
+        <source>Successfully uninstall </source>
+        <translation>Odinstalowane programy: </translation>
+    </message>
+    <message>
+        <source> program(s).</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source> program(s) and free up </source>
+        <translation>. Zwolnione miejsce: </translation>
+    </message>
+    <message>
+        <source>Nothing Was Uninstalled</source>
+        <translation>Nic nie odinstalowano</translation>
+    </message>
+    <message>
+        <source>No program was uninstalled.</source>
+        <translation>Nie odinstalowano żadnego programu.</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateRstDlg</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Gratulacje!</translation>
+    </message>
+    <message>
+        <source>Update Failed!</source>
+        <translation>Aktualizacja nie powiodła się!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>A new version has been released, do you want to update now?</source>
+        <translation>Dostępna jest nowa wersja. Czy zaktualizować teraz?</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell  is available!</source>
+        <translation>Dostępna jest nowa wersja Vendrix Purgewell!</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>Open the download page of the new version</source>
+        <translation>Otwórz stronę pobierania nowej wersji</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowDlgTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vendrix Purgewell Pro</source>
+        <translation>Vendrix Purgewell Pro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maksymalizuj</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>CheckUpdate</name>
+    <message>
+        <source>Getting update information, please wait...</source>
+        <translation>Pobieranie informacji o aktualizacjach, proszę czekać…</translation>
+    </message>
+    <message>
+        <source>Failed to check for updates. Please check your network connection.</source>
+        <translation>Nie udało się sprawdzić aktualizacji. Sprawdź połączenie sieciowe.</translation>
+    </message>
+    <message>
+        <source>You already have the latest version, no update 
+is available.</source>
+        <translation>Masz już najnowszą wersję, żadna aktualizacja 
+nie jest dostępna.</translation>
+    </message>
+    <message>
+        <source>A new version of Vendrix Purgewell is available. Would you like to update now?</source>
+        <translation>Dostępna jest nowa wersja Vendrix Purgewell. Czy zaktualizować teraz?</translation>
+    </message>
+</context>
+<context>
+    <name>FormatSize</name>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Vendrix Purgewell has been running!</source>
+        <translation>Vendrix Purgewell jest już uruchomiony!</translation>
+    </message>
+</context>
+</TS>
