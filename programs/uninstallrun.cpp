@@ -103,7 +103,6 @@ void CUninstallRun::StepDone()
 {
     // No job while the question below is open: no message of this run is taken for another.
     const std::shared_ptr<UninstallJob> job = std::move(m_job);
-    m_job.reset();
     const InstalledProgram &program = job->program;
     const QString name = QString::fromLocal8Bit(FieldText(program.DisplayName));
     if (job->RestartRequired() && !m_restartNames.contains(name))
