@@ -5,12 +5,18 @@
 #include "shell/processexit.h"
 #include "app/rightcontent.h"
 #include "app/startdlg.h"
+#include "app/startup.h"
+#include "programs/uninstallrun.h"
 #include "shell/uipublic.h"
 #include "inventory/appenum.h"
 #include "libs/sharelog/sharelog.h"
 #include "widgets/blurdlg.h"
+#include "widgets/msgdlg.h"
+#include "widgets/windowtitle.h"
 
+#include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -73,6 +79,7 @@ CMainWin::CMainWin(QWidget *parent) : CWinFrm(parent)
     m_blur = new CBlurDlg(this);
     m_blur->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_blur->hide();
+    titleBar->SetCloseGuard([this] { return MayClose(); });
 
     CUIPublic *ui = CUIPublic::GetInstance();
     ui->CheckWindowsVersion();
@@ -147,6 +154,51 @@ int CMainWin::ReceiveMsg(const __MsgData &msg)
         break;
     }
     return 0;
+}
+
+bool CMainWin::IsUninstallRunning() const
+{
+    // The run belongs to the programs page, a child of this window.
+    const QList<CUninstallRun *> runs = findChildren<CUninstallRun *>();
+    for (const CUninstallRun *run : runs)
+        if (run->IsRunning())
+            return true;
+    return false;
+}
+
+bool CMainWin::MayClose()
+{
+    if (!IsUninstallRunning())
+        return true;
+    constexpr int kWidth = 434;
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPixelSize(15);
+    // The text's room in the box: its width less the indent, the icon and the gaps around them.
+    const QString text = WrapText(tr("An uninstall is still running. If you close Vendrix Purgewell now, the "
+                                     "programs still waiting are not uninstalled and leftovers may stay behind.\n"
+                                     "Close Vendrix Purgewell anyway?"),
+                                  QFontMetrics(font), kWidth - 40 - 48 - 20 - 24);
+    const int lines = text.count(QLatin1Char('\n')) + 1;
+    CMSGDlg box(kWidth, qMax(240, 160 + 20 * lines), this);
+    box.SetContent(CMSGDlg::IconWarning, text, CMSGDlg::ButtonsYesNo);
+    const bool close = box.exec() == 0;
+    LogInfo("Closing while an uninstall runs: %s", close ? "closed" : "kept running");
+    return close;
+}
+
+void CMainWin::closeEvent(QCloseEvent *event)
+{
+    if (!IsUninstallRunning()) {
+        CWinFrm::closeEvent(event);
+        return;
+    }
+    // The run's worker cannot be stopped half-way: the process ends at once, as the close
+    // button ends it, or not at all.
+    event->ignore();
+    if (!MayClose())
+        return;
+    CBPNotifyCentor::instance()->Send(MSG_APP_CLOSING, 0, nullptr, 0);
+    ExitProcessNow(0);
 }
 
 bool CMainWin::event(QEvent *event)

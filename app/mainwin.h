@@ -4,6 +4,11 @@
 // the window is never shown before the list has been read. A worker that cannot start, or a
 // scan that fails, still ends the splash: the window then opens with an empty list and the
 // log says why.
+//
+// Closing it (the title bar's close button, Alt+F4, the window manager) while an uninstall run
+// is busy, an uninstaller running or leftovers being removed, asks first; yes ends the process
+// at once as the close button always does. When idle the close button ends the process without
+// a question and any other close closes the window.
 #include "inventory/installedprogram.h"
 #include "widgets/winfrm.h"
 
@@ -35,6 +40,9 @@ public:
     static constexpr int kQuitDelayMs = 1000;
     QTimer *QuitTimer() const { return m_quitTimer; }
 
+    // Whether an uninstall run of this window is busy (from its start until its result).
+    bool IsUninstallRunning() const;
+
     // How the start-up worker is started: runs `work` on a new detached thread and tells
     // whether it could. Replaceable for tests: a seam kept on purpose, as no fake can make a
     // thread fail to start, nor hold a real one until the splash is up.
@@ -43,11 +51,14 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     static void StartupWorker(CMainWin *window);
     void ListReady();
+    // True when the window may close: nothing is running, or the user says to close anyway.
+    bool MayClose();
 
     QHBoxLayout *m_mainLayout = nullptr;
     CRightContent *m_rightContent = nullptr;

@@ -8,8 +8,20 @@
 #include "libs/sharelog/sharelog.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
+#include <QString>
 
 #include <thread>
+
+bool IsRestartExitCode(uint32_t exitCode)
+{
+    return exitCode == kExitRestartRequired || exitCode == kExitRestartInitiated;
+}
+
+bool IsCancelExitCode(uint32_t exitCode)
+{
+    return exitCode == kExitUserExit || exitCode == kExitCancelled;
+}
 
 namespace {
 
@@ -36,6 +48,60 @@ pw::WinError AddProductFolder(InstalledProgram &program, const pw::Platform &pla
     return program.InstallLocation[0] ? pw::kErrorSuccess : pw::kErrorFileNotFound;
 }
 
+// Whether the program file the entry's command starts is gone from disk, so that the entry is
+// dead. Never for Windows Installer's own MsiExec.exe, whose package may be fine; never when it
+// cannot be told (no path in the command, no way to the file system).
+bool UninstallerIsMissing(const InstalledProgram &program, const pw::Platform &platform)
+{
+    const QString file = UninstallerFile(FieldText(program.UninstallString));
+    // An unquoted command without ".exe" reads as one file name with the arguments in it
+    // (C:\Windows\System32\msiexec /x {...}), which may hold slashes of their own.
+    static const QRegularExpression msiexec(QStringLiteral("^msiexec(\\.exe)?(\\s|$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    for (const QString &part : file.split(QRegularExpression(QStringLiteral("[\\\\/]"))))
+        if (msiexec.match(part).hasMatch())
+            return false;
+    return UninstallerIsGone(program, platform);
+}
+
+// After the uninstaller (if any) has ended: whether the program is gone, and if so and asked
+// to, its leftovers removed.
+// `program` is the job's record with what was learnt before the uninstall (the folder Windows
+// Installer named).
+void FinishRemoval(const std::shared_ptr<UninstallJob> &job, const InstalledProgram &program,
+                   const pw::Platform &platform, const UninstallReport &report, bool clean)
+{
+    // A cancelled or failed uninstaller leaves the program registered: its files are still in
+    // use and must not be cleaned. One scan answers this and tells the cleaner what else is
+    // still installed.
+    InstalledNow now;
+    bool stillInstalled = true; // without a registry nothing can be told
+    if (platform.registry && platform.system) {
+        CAppEnum inventory(platform.registry, platform.system);
+        inventory.EnumPrograms();
+        now.programs = inventory.GetPrograms();
+        now.updates = inventory.GetUpdates();
+        stillInstalled = IsStillInstalled(program, now.programs + now.updates, platform);
+    }
+    if (stillInstalled) {
+        job->outcome = UninstallJob::StillInstalled;
+        report(UninstallEvent::Done);
+        return;
+    }
+
+    if (clean) {
+        report(UninstallEvent::DeepCleanStarted);
+        // The folders of the Windows Installer products still installed, which their entries
+        // rarely name: the cleaner keeps what lies in them.
+        for (InstalledProgram &other : now.programs)
+            AddProductFolder(other, platform);
+        CLeftoverCleaner cleaner(platform); // logs every deletion and every item it keeps
+        cleaner.CleanLeftovers(program, now);
+    }
+    job->outcome = UninstallJob::Removed;
+    report(UninstallEvent::Done);
+}
+
 } // namespace
 
 QByteArray UninstallCommandFor(const InstalledProgram &program)
@@ -60,6 +126,13 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platfor
     InstalledProgram program = job->program;
     const QByteArray command = UninstallCommandFor(program);
     const char *commandLine = command.constData();
+
+    if (job->cleanOnly) {
+        LogInfo("Removing the entry of %s, whose uninstaller is missing, with its leftovers",
+                FieldText(job->program.DisplayName).constData());
+        FinishRemoval(job, program, platform, report, true);
+        return;
+    }
 
     if (job->isThisProduct) {
         // Started without a window and without waiting: the main window ends the process.
@@ -92,40 +165,31 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platfor
         runner ? runner->Run(commandLine, 0, true) : pw::IProcessRunner::Result{2, 0};
     if (result.startError != pw::kErrorSuccess) {
         LogStartFailure(commandLine, result.startError);
-        job->outcome = UninstallJob::StartFailed;
+        if (UninstallerIsMissing(job->program, platform)) {
+            LogInfo("The uninstaller of %s is missing", FieldText(job->program.DisplayName).constData());
+            job->outcome = UninstallJob::UninstallerMissing;
+        } else {
+            job->outcome = UninstallJob::StartFailed;
+        }
         report(UninstallEvent::Done);
         return;
     }
 
-    // A cancelled or failed uninstaller leaves the program registered: its files are still in
-    // use and must not be cleaned. One scan answers this and tells the cleaner what else is
-    // still installed.
-    InstalledNow now;
-    bool stillInstalled = true; // without a registry nothing can be told
-    if (platform.registry && platform.system) {
-        CAppEnum inventory(platform.registry, platform.system);
-        inventory.EnumPrograms();
-        now.programs = inventory.GetPrograms();
-        now.updates = inventory.GetUpdates();
-        stillInstalled = IsStillInstalled(job->program, now.programs + now.updates, platform);
-    }
-    if (stillInstalled) {
-        job->outcome = UninstallJob::StillInstalled;
+    job->exitCode = result.exitCode;
+    if (IsCancelExitCode(result.exitCode)) {
+        // Some uninstallers remove their entry first and put it back when cancelled, or never:
+        // the user said no, so nothing is judged gone and nothing is cleaned.
+        LogInfo("The uninstaller of %s was cancelled (exit code %u)", FieldText(job->program.DisplayName).constData(),
+                unsigned(result.exitCode));
+        job->outcome = UninstallJob::Cancelled;
         report(UninstallEvent::Done);
         return;
     }
+    if (IsRestartExitCode(result.exitCode))
+        LogInfo("The uninstaller of %s asks for a restart (exit code %u)",
+                FieldText(job->program.DisplayName).constData(), unsigned(result.exitCode));
 
-    if (job->autoRemove) {
-        report(UninstallEvent::DeepCleanStarted);
-        // The folders of the Windows Installer products still installed, which their entries
-        // rarely name: the cleaner keeps what lies in them.
-        for (InstalledProgram &other : now.programs)
-            AddProductFolder(other, platform);
-        CLeftoverCleaner cleaner(platform); // logs every deletion and every item it keeps
-        cleaner.CleanLeftovers(program, now);
-    }
-    job->outcome = UninstallJob::Removed;
-    report(UninstallEvent::Done);
+    FinishRemoval(job, program, platform, report, job->autoRemove);
 }
 
 void StartUninstallWorker(std::shared_ptr<UninstallJob> job, const pw::Platform &platform, UninstallReport report)

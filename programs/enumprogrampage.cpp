@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImageReader>
@@ -56,6 +57,48 @@ QString BorderImageSheet(const QString &normal, const QString &hover, const QStr
 QWidget *MainWindow()
 {
     return CUIPublic::GetInstance()->GetMainWindow();
+}
+
+// Breaks `text` into lines of at most `width` pixels at spaces, for the message box, which does
+// not wrap; an existing line break stays.
+QString WrapLines(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The question for an entry whose uninstaller is gone, in the product's message box: yes
+// removes the entry and the program's leftovers.
+bool AskRemoveDeadEntry(const InstalledProgram &program)
+{
+    constexpr int kWidth = 434;
+    // The text's room: the box's width less the indent, the icon and the gaps around them.
+    constexpr int kTextWidth = kWidth - 40 - 48 - 20 - 24;
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPixelSize(15);
+    const QFontMetrics metrics(font);
+    const QString name = metrics.elidedText(QString::fromLocal8Bit(FieldText(program.DisplayName)), Qt::ElideMiddle,
+                                            kTextWidth);
+    const QString text = WrapLines(
+        CEnumProgramPage::tr("The uninstaller of %1 is missing. Remove its entry and what it left behind?").arg(name),
+        metrics, kTextWidth);
+    const int lines = text.count(QLatin1Char('\n')) + 1;
+    CMSGDlg box(kWidth, qMax(240, 160 + 20 * lines), MainWindow());
+    box.SetContent(CMSGDlg::IconWarning, text, CMSGDlg::ButtonsYesNo);
+    return box.exec() == 0;
 }
 
 // The product's name as the user sees it: the main window's title.
@@ -211,6 +254,7 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     });
     connect(m_run, &CUninstallRun::stepDone, this, &CEnumProgramPage::StepDone);
     connect(m_run, &CUninstallRun::finished, this, &CEnumProgramPage::FinishUninstall);
+    m_run->SetDeadEntryQuestion(AskRemoveDeadEntry);
 
     SetNotifyCentor(CBPNotifyCentor::instance());
     RegisterMsg(MSG_REFRESH_PAGE);
@@ -592,6 +636,7 @@ void CEnumProgramPage::FinishUninstall()
     auto *dialog = new CUninstallRstDlg(MainWindow());
     dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     dialog->SetResult(m_run->RemovedCount(), PAGE_PROGRAMS, m_run->NotRemovedCount());
+    dialog->SetRestartPrograms(m_run->RestartNames());
     dialog->CreateLayout();
     dialog->exec();
     delete dialog;

@@ -5,9 +5,24 @@
 #include "shell/widgethelpers.h"
 #include "inventory/programhelpers.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
+
+namespace {
+
+// The room of the restart notice: the dialog's text width and two lines.
+constexpr int kRestartWidth = 600;
+constexpr int kRestartLines = 2;
+
+bool Fits(const QString &text, const QFontMetrics &metrics, int width, int maxLines)
+{
+    const QRect used = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+    return used.width() <= width && used.height() <= maxLines * metrics.lineSpacing();
+}
+
+} // namespace
 
 CUninstallRstDlg::CUninstallRstDlg(QWidget *parent) : CBaseDialog(parent)
 {
@@ -87,9 +102,56 @@ void CUninstallRstDlg::CreateLayout()
     column->addSpacing(8);
     column->addWidget(m_notUninstalled, 0, Qt::AlignHCenter);
 
+    m_restart = new QLabel(this);
+    SetWidgetFont(m_restart, 16);
+    SetWidgetTextColor(m_restart, QColor(255, 176, 64));
+    m_restart->setWordWrap(true);
+    m_restart->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_restart->setFixedWidth(kRestartWidth);
+    if (!m_restartNames.isEmpty()) {
+        const QString text = RestartText(m_restartNames, m_restart->font(), kRestartWidth, kRestartLines);
+        m_restart->setText(text);
+        const QString whole = tr("Restart the computer to finish removing %1.").arg(m_restartNames.join(QStringLiteral(", ")));
+        if (text != whole)
+            m_restart->setToolTip(whole);
+    } else {
+        m_restart->hide();
+    }
+    column->addSpacing(8);
+    column->addWidget(m_restart, 0, Qt::AlignHCenter);
+
     outer->addLayout(column);
     outer->addStretch();
     contentLayout->addLayout(outer);
+}
+
+QString CUninstallRstDlg::RestartText(const QStringList &names, const QFont &font, int width, int maxLines)
+{
+    const QFontMetrics metrics(font);
+    const QString ellipsis(QChar(0x2026));
+    const QString separator = QStringLiteral(", ");
+    const auto sentence = [](const QString &list) { return tr("Restart the computer to finish removing %1.").arg(list); };
+    // As many names as fit, the rest as "…".
+    for (int count = names.size(); count > 0; --count) {
+        QString list = QStringList(names.mid(0, count)).join(separator);
+        if (count < names.size())
+            list += separator + ellipsis;
+        const QString text = sentence(list);
+        if (Fits(text, metrics, width, maxLines))
+            return text;
+    }
+    // Not even the first name fits: shorten it to what the sentence leaves of the room.
+    QString first = names.value(0);
+    if (names.size() > 1)
+        first += separator + ellipsis;
+    const int rest = metrics.horizontalAdvance(sentence(QString()));
+    int room = qMax(metrics.averageCharWidth() * 4, width * maxLines - rest - width / 4);
+    while (true) {
+        const QString text = sentence(metrics.elidedText(first, Qt::ElideMiddle, room));
+        if (Fits(text, metrics, width, maxLines) || room <= metrics.averageCharWidth() * 4)
+            return text;
+        room -= metrics.averageCharWidth() * 4;
+    }
 }
 
 int CUninstallRstDlg::ReceiveMsg(const __MsgData &msg)

@@ -5,6 +5,7 @@
 #include "shell/msgids.h"
 #include "platform/platform.h"
 #include "programs/uninstallreport.h"
+#include "libs/sharelog/sharelog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,6 +59,7 @@ void CUninstallRun::Start(const QVector<Step> &steps, bool autoRemove)
     m_removedCount = 0;
     m_notRemovedCount = 0;
     m_freedSize = 0;
+    m_restartNames.clear();
     if (m_steps.isEmpty()) {
         emit finished();
         return;
@@ -77,8 +79,13 @@ void CUninstallRun::StartNextStep()
     job->program = step.program;
     job->isThisProduct = step.isProduct;
     job->autoRemove = m_autoRemove;
+    StartJob(std::move(job));
+}
+
+void CUninstallRun::StartJob(std::shared_ptr<UninstallJob> job)
+{
     m_job = job;
-    StartUninstallWorker(job, pw::CurrentPlatform(), ReportOnTheBus());
+    StartUninstallWorker(std::move(job), pw::CurrentPlatform(), ReportOnTheBus());
 }
 
 int CUninstallRun::ReceiveMsg(const __MsgData &msg)
@@ -94,14 +101,33 @@ int CUninstallRun::ReceiveMsg(const __MsgData &msg)
 
 void CUninstallRun::StepDone()
 {
-    const bool removed = m_job->outcome == UninstallJob::Removed;
+    // No job while the question below is open: no message of this run is taken for another.
+    const std::shared_ptr<UninstallJob> job = std::move(m_job);
+    const InstalledProgram &program = job->program;
+    const QString name = QString::fromLocal8Bit(FieldText(program.DisplayName));
+    if (job->RestartRequired() && !m_restartNames.contains(name))
+        m_restartNames.append(name);
+
+    if (job->outcome == UninstallJob::UninstallerMissing && !job->cleanOnly) {
+        const bool remove = m_deadEntryQuestion && m_deadEntryQuestion(program);
+        LogInfo("The entry of %s, whose uninstaller is missing, is %s", FieldText(program.DisplayName).constData(),
+                remove ? "removed with its leftovers" : "kept");
+        if (remove) {
+            auto clean = std::make_shared<UninstallJob>();
+            clean->program = program;
+            clean->cleanOnly = true;
+            StartJob(std::move(clean));
+            return;
+        }
+    }
+
+    const bool removed = job->outcome == UninstallJob::Removed;
     if (removed) {
         ++m_removedCount;
-        m_freedSize += m_job->program.Size;
+        m_freedSize += program.Size;
     } else {
         ++m_notRemovedCount;
     }
-    m_job.reset();
     emit stepDone(m_steps.at(m_current).index, removed);
 
     if (m_next < m_steps.size()) {

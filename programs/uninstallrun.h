@@ -8,14 +8,23 @@
 // entry: when the user ticks it, it runs last, without waiting, and the product then quits. The
 // *removed program's entry* is the entry of the program a step uninstalls; the worker looks for
 // it after the uninstaller has ended to learn whether the program is gone.
+//
+// What the uninstaller says counts too: an exit code that asks for a restart is collected for
+// the result (RestartNames), one that says the user cancelled makes the step "not removed"
+// whatever the registry shows. An entry whose uninstaller file is gone (a dead entry) is put to
+// the owner through the dead-entry question; on yes the run cleans that one program as a
+// leftover (its entry included) and counts it removed, on no (or without a question) it is not
+// removed and nothing is touched.
 #include "inventory/installedprogram.h"
 #include "libs/vdxqt/notifycentor.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QTimer;
@@ -44,8 +53,14 @@ public:
         bool isProduct = false; // the product's entry: started without waiting, then quit
     };
 
+    // Asked, on the GUI thread, when `program`'s uninstaller is missing: whether to remove its
+    // entry and what it left behind. It may run a modal dialog.
+    using DeadEntryQuestion = std::function<bool(const InstalledProgram &program)>;
+
     explicit CUninstallRun(QObject *parent = nullptr);
     ~CUninstallRun() override;
+
+    void SetDeadEntryQuestion(DeadEntryQuestion question) { m_deadEntryQuestion = std::move(question); }
 
     // Runs `steps` in order; the product's entry, if any, must be the last. `autoRemove`:
     // remove the leftovers of every program that is gone. An empty run finishes at once.
@@ -57,6 +72,8 @@ public:
     int NotRemovedCount() const { return m_notRemovedCount; }
     // The sizes of the programs really removed.
     uint64_t FreedSize() const { return m_freedSize; }
+    // The names of the programs whose uninstaller asked for a restart, in run order.
+    QStringList RestartNames() const { return m_restartNames; }
 
     int ReceiveMsg(const __MsgData &msg) override;
 
@@ -69,6 +86,7 @@ signals:
 
 private:
     void StartNextStep();
+    void StartJob(std::shared_ptr<UninstallJob> job);
     void StepDone();
 
     QVector<Step> m_steps;
@@ -81,4 +99,6 @@ private:
     int m_removedCount = 0;
     int m_notRemovedCount = 0;
     uint64_t m_freedSize = 0;
+    QStringList m_restartNames;
+    DeadEntryQuestion m_deadEntryQuestion;
 };

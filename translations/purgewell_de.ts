@@ -159,6 +159,10 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
         <source>The Wine prefix whose programs are listed</source>
         <translation>Das Wine-Präfix, dessen Programme aufgelistet werden</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>Das Deinstallationsprogramm von %1 fehlt. Den Eintrag und die Reste des Programms entfernen?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Eine Deinstallation läuft noch. Wenn Sie Vendrix Purgewell jetzt schließen, werden die noch wartenden Programme nicht deinstalliert, und Reste können zurückbleiben.
+Vendrix Purgewell trotzdem schließen?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Trotzdem mit dem Wine des Systems öffnen?</translation>
     <message>
         <source>No program was uninstalled.</source>
         <translation>Kein Programm wurde deinstalliert.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Starten Sie den Computer neu, um das Entfernen von %1 abzuschließen.</translation>
     </message>
 </context>
 <context>

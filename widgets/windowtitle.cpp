@@ -112,6 +112,8 @@ void CWindowTitle::OnBtnClicked()
     } else if (button == m_restoreBtn) {
         SetMaximized(false);
     } else if (button == m_closeBtn) {
+        if (m_closeGuard && !m_closeGuard())
+            return;
         CBPNotifyCentor::instance()->Send(MSG_APP_CLOSING, 0, nullptr, 0);
         ExitProcessNow(0);
     } else if (button == m_menuBtn) {

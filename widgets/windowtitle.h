@@ -2,7 +2,7 @@
 // The main window's 32-pixel title bar: logo, product title, and the menu, minimise,
 // maximise, restore and close buttons. Dragging it moves the window (not while maximised or
 // full screen); a double-click toggles maximised. The close button sends MSG_APP_CLOSING and
-// ends the process at once with exit code 0.
+// ends the process at once with exit code 0, unless the window's close guard says no.
 #include "libs/vdxqt/bpqtgroupbox.h"
 #include "libs/vdxqt/notifycentor.h"
 
@@ -27,6 +27,10 @@ public:
     // What the menu button runs: the option menu, installed by whoever provides it. The
     // handler gets the title bar as the menu's owner. Without one the button does nothing.
     static void SetMenuHandler(std::function<void(CWindowTitle *)> handler);
+
+    // Asked before the close button ends the process; false keeps everything running. The
+    // window sets it (it may ask the user). Without one the button ends the process at once.
+    void SetCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
     QPushButton *menuButton() const { return m_menuBtn; }
     QPushButton *minimizeButton() const { return m_minBtn; }
@@ -59,4 +63,5 @@ private:
     bool m_pressed = false;
     QPoint m_pressOffset;
     bool m_maximizeAllowed = true;
+    std::function<bool()> m_closeGuard;
 };

@@ -1,10 +1,11 @@
 // The main window: start-up scan behind the splash, failures that must not hang it, F1,
-// the blur overlay, the quit message and the refresh dialog.
+// the blur overlay, the quit message, the refresh dialog, and closing while an uninstall runs.
 #include "programs/enumprogrampage.h"
 #include "app/mainwin.h"
 #include "shell/msgids.h"
 #include "shell/processexit.h"
 #include "programs/refreshdlg.h"
+#include "programs/uninstallrun.h"
 #include "app/rightcontent.h"
 #include "app/righttab.h"
 #include "app/startdlg.h"
@@ -16,13 +17,18 @@
 #include "platform/fake/fakeplatform.h"
 #include "widgets/blurdlg.h"
 #include "widgets/msgdlg.h"
+#include "widgets/windowtitle.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <future>
 #include <stdexcept>
 #include <thread>
 
@@ -47,6 +53,48 @@ public:
     }
 };
 
+// Records the bus messages of one id.
+class MsgCounter : public CBPMsgReceiver {
+public:
+    explicit MsgCounter(unsigned int id)
+    {
+        SetNotifyCentor(CBPNotifyCentor::instance());
+        RegisterMsg(id);
+    }
+    int ReceiveMsg(const __MsgData &) override
+    {
+        ++count;
+        return 0;
+    }
+    int count = 0;
+};
+
+// Answers every message box that comes up while it lives with its first ("YES") or second
+// button, in turn as given, and keeps the questions.
+class BoxAnswers {
+public:
+    explicit BoxAnswers(QList<bool> yes) : m_yes(std::move(yes))
+    {
+        m_poll.setInterval(5);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            auto *box = qobject_cast<CMSGDlg *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || box == m_answering)
+                return;
+            m_answering = box;
+            texts << box->findChild<QLabel *>(QStringLiteral("msgText"))->text();
+            const bool yes = m_yes.isEmpty() ? false : m_yes.takeFirst();
+            box->findChild<QPushButton *>(yes ? QStringLiteral("msgFirstButton") : QStringLiteral("msgSecondButton"))->click();
+        });
+        m_poll.start();
+    }
+    QStringList texts;
+
+private:
+    QList<bool> m_yes;
+    QTimer m_poll;
+    QPointer<CMSGDlg> m_answering;
+};
+
 QByteArray readLog(const QString &path)
 {
     QFile file(path);
@@ -69,6 +117,9 @@ private slots:
     void overlayFollowsModalDialogs();
     void quitMessageEndsProcessASecondLater();
     void refreshDialogCentresAndCloses();
+    void closingWhileUninstallingAsks_data();
+    void closingWhileUninstallingAsks();
+    void closingWhenIdleDoesNotAsk();
     void stateIconShowsSecondImageWhenDisabled();
 
 private:
@@ -247,6 +298,91 @@ void TestMainWin::refreshDialogCentresAndCloses()
     QTimer::singleShot(0, [] { CBPNotifyCentor::instance()->Send(MSG_CLOSE_DLG, 0, nullptr, 0); });
     dlg.exec();
     QVERIFY(!dlg.isVisible());
+}
+
+void TestMainWin::closingWhileUninstallingAsks_data()
+{
+    QTest::addColumn<bool>("titleBar");
+    QTest::newRow("title bar's close button") << true;
+    QTest::newRow("Alt+F4, the window manager") << false;
+}
+
+void TestMainWin::closingWhileUninstallingAsks()
+{
+    QFETCH(bool, titleBar);
+    pw::CFakePlatform platform;
+    CMainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // An uninstaller that runs until the test lets it end.
+    const std::string command = "\"C:\\Apps\\Alpha\\uninst.exe\" /S";
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    platform.processes.SetScript(command, {pw::IProcessRunner::Result{}, [released] { released.wait(); }});
+    auto *run = new CUninstallRun(&window);
+    CUninstallRun::Step step;
+    step.index = 0;
+    qstrncpy(step.program.DisplayName, "Alpha", sizeof step.program.DisplayName);
+    qstrncpy(step.program.UninstallString, command.c_str(), sizeof step.program.UninstallString);
+    QSignalSpy finished(run, &CUninstallRun::finished);
+    run->Start({step}, false);
+    QVERIFY(window.IsUninstallRunning());
+
+    MsgCounter closing(MSG_APP_CLOSING);
+    const auto close = [&] {
+        if (titleBar)
+            window.titleBar->closeButton()->click();
+        else
+            window.close();
+    };
+    {
+        // No: everything goes on.
+        BoxAnswers answers({false});
+        close();
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.at(0).simplified().startsWith(QStringLiteral("An uninstall is still running.")),
+                 qPrintable(answers.texts.at(0)));
+        QVERIFY2(answers.texts.at(0).simplified().endsWith(QStringLiteral("Close Vendrix Purgewell anyway?")),
+                 qPrintable(answers.texts.at(0)));
+        QVERIFY(platform.processes.Exits().empty());
+        QCOMPARE(closing.count, 0);
+        QVERIFY(window.isVisible());
+        QVERIFY(run->IsRunning());
+    }
+    {
+        // Yes: announced, and the process ends at once.
+        BoxAnswers answers({true});
+        close();
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(platform.processes.Exits(), std::vector<int>{0});
+        QCOMPARE(closing.count, 1);
+    }
+
+    release.set_value();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(!window.IsUninstallRunning());
+}
+
+void TestMainWin::closingWhenIdleDoesNotAsk()
+{
+    pw::CFakePlatform platform;
+    CMainWin window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.IsUninstallRunning());
+    MsgCounter closing(MSG_APP_CLOSING);
+    BoxAnswers answers({});
+
+    // The title bar's button ends the process at once.
+    window.titleBar->closeButton()->click();
+    QCOMPARE(platform.processes.Exits(), std::vector<int>{0});
+    QCOMPARE(closing.count, 1);
+    // Any other close closes the window.
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(platform.processes.Exits(), std::vector<int>{0});
+    QVERIFY(answers.texts.isEmpty());
 }
 
 void TestMainWin::stateIconShowsSecondImageWhenDisabled()

@@ -77,6 +77,34 @@ void OnNextModal(std::function<void(T *)> answer)
     poll->start();
 }
 
+// Answers every modal dialog of type T that comes up while it lives, from the event loop, and
+// counts them; unlike OnNextModal it stops when it goes out of scope, so a question that must
+// not come is caught and never left for a later test to meet.
+template <class T>
+class ModalWatch {
+public:
+    explicit ModalWatch(std::function<void(T *)> answer) : m_answer(std::move(answer))
+    {
+        m_poll.setInterval(5);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible() || dialog == m_answering)
+                return;
+            m_answering = dialog;
+            ++m_count;
+            m_answer(dialog);
+        });
+        m_poll.start();
+    }
+    int count() const { return m_count; }
+
+private:
+    std::function<void(T *)> m_answer;
+    QTimer m_poll;
+    QPointer<T> m_answering;
+    int m_count = 0;
+};
+
 class PageFixture : public test::Machine {
 public:
     // The product's own entry: its uninstaller lies in the product's folder, which is the test
@@ -137,19 +165,25 @@ public:
     bool IsRegistered(const QByteArray &name) const { return hasEntry(name); }
 
     // The uninstaller of `name` starts and removes the program: its entry and the files it
-    // installed; the user's files stay behind as leftovers.
-    void ScriptRemoval(const QByteArray &name)
+    // installed; the user's files stay behind as leftovers. It ends with `exitCode`.
+    void ScriptRemoval(const QByteArray &name, uint32_t exitCode = 0)
     {
-        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{}, [this, name] {
+        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{0, exitCode}, [this, name] {
                                      removeEntry(name);
                                      QFile::remove(native(InstallFolder(name) + QStringLiteral("\\app.exe")));
                                      QFile::remove(native(InstallFolder(name) + QStringLiteral("\\uninst.exe")));
                                  }});
     }
     // The uninstaller of `name` starts, and the user cancels it: everything stays.
-    void ScriptCancel(const QByteArray &name)
+    void ScriptCancel(const QByteArray &name, uint32_t exitCode = 0)
     {
-        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{}, nullptr});
+        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{0, exitCode}, nullptr});
+    }
+    // The uninstaller file of `name` is gone (deleted by hand, a broken uninstall): its command
+    // cannot start, and the entry is dead.
+    void DeleteUninstaller(const QByteArray &name)
+    {
+        QVERIFY(QFile::remove(native(InstallFolder(name) + QStringLiteral("\\uninst.exe"))));
     }
 
     // Reads the registry as start-up does, and builds the page inside a shown main window.

@@ -1,11 +1,13 @@
 // The uninstall run through the page with a scripted process runner: what is queued and in
 // which order, confirmation and its cancellation, the row statuses, the pause between two
-// programs, what the result reports, and the refresh that ends every run.
+// programs, what the uninstaller's exit code and a missing uninstaller change, what the result
+// reports, and the refresh that ends every run.
 #include "inventory/programhelpers.h"
 #include "pagefixture.h"
 #include "programs/readyuninstalldlg.h"
 #include "programs/uninstallrstdlg.h"
 #include "programs/uninstallrun.h"
+#include "widgets/msgdlg.h"
 #include "widgets/searchedit.h"
 
 #include <QCheckBox>
@@ -23,6 +25,7 @@ struct Result {
     bool successImage = false;
     QString text;
     QString notUninstalled;
+    QString restart;
     bool pageButtonsDisabled = false;
 };
 
@@ -55,6 +58,7 @@ void ReadResultNext(PageFixture *f, Result *result, std::function<void(CUninstal
         result->notUninstalled = dialog->notUninstalledLabel()->isVisibleTo(dialog)
                                      ? dialog->notUninstalledLabel()->text()
                                      : QString();
+        result->restart = dialog->restartLabel()->isVisibleTo(dialog) ? dialog->restartLabel()->text() : QString();
         result->pageButtonsDisabled =
             !f->page->uninstallButton()->isEnabled() && !f->page->refreshButton()->isEnabled();
         if (close)
@@ -108,6 +112,15 @@ private slots:
     void runThatRemovedNothingIsNoSuccess();
     void uninstallerThatForgetsItsEntry();
     void ownUninstallerThatCannotStart();
+    void exitCodes_data();
+    void exitCodes();
+    void restartNoticeNamesEachProgram();
+    void restartNoticeFitsTheResult_data();
+    void restartNoticeFitsTheResult();
+    void deadEntry_data();
+    void deadEntry();
+    void deadEntryOnlyWhenTheFileIsMissing_data();
+    void deadEntryOnlyWhenTheFileIsMissing();
     void pauseBetweenProgramsKeepsTheWindowLive();
     void rowsComingIntoViewDuringARunAreLocked();
     void closingTheResultRefreshes_data();
@@ -486,6 +499,242 @@ void TestUninstallRun::ownUninstallerThatCannotStart()
     QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
     QVERIFY(f.Log().contains("start process " + PageFixture::Command("Vendrix Purgewell") + " failed with 2.\n"));
     QTRY_VERIFY(f.page->refreshButton()->isEnabled());
+}
+
+void TestUninstallRun::exitCodes_data()
+{
+    QTest::addColumn<uint>("exitCode");
+    QTest::addColumn<bool>("removesEntry"); // what the uninstaller does to the registry
+    QTest::addColumn<bool>("removed");
+    QTest::addColumn<bool>("restart");
+    QTest::newRow("0") << 0u << true << true << false;
+    QTest::newRow("3010 restart required") << 3010u << true << true << true;
+    QTest::newRow("1641 restart started") << 1641u << true << true << true;
+    QTest::newRow("3010, entry still there") << 3010u << false << false << true;
+    QTest::newRow("1602 user exit, entry gone anyway") << 1602u << true << false << false;
+    QTest::newRow("1223 cancelled, entry gone anyway") << 1223u << true << false << false;
+    QTest::newRow("other code, entry gone") << 1603u << true << true << false;
+    QTest::newRow("other code, entry still there") << 1603u << false << false << false;
+}
+
+void TestUninstallRun::exitCodes()
+{
+    QFETCH(uint, exitCode);
+    QFETCH(bool, removesEntry);
+    QFETCH(bool, removed);
+    QFETCH(bool, restart);
+    PageFixture f;
+    f.Build({{"Alpha", "A", "1", 100}});
+    if (removesEntry)
+        f.ScriptRemoval("Alpha", exitCode);
+    else
+        f.ScriptCancel("Alpha", exitCode);
+    MsgRecorder recorder{MSG_UNINSTALL_ONE_DONE};
+    QString status;
+    recorder.onMessage = [&](unsigned int) { status = f.Status("Alpha"); };
+
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.Row("Alpha").trash->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    QCOMPARE(status, removed ? QStringLiteral("Finished") : QStringLiteral("Not uninstalled"));
+    QCOMPARE(result.notUninstalled, removed ? QString() : QStringLiteral("1 program(s) were not uninstalled."));
+    QCOMPARE(result.restart, restart ? QStringLiteral("Restart the computer to finish removing Alpha.") : QString());
+    // Leftovers go only with a program that is gone.
+    QCOMPARE(f.exists(PageFixture::InstallFolder("Alpha") + QStringLiteral("\\user.cfg")), !removed);
+    QCOMPARE(f.exists(PageFixture::RoamingFolder("Alpha") + QStringLiteral("\\state.dat")), !removed);
+    QTRY_VERIFY(!f.page->isRefreshing() && !f.page->isUninstalling());
+}
+
+void TestUninstallRun::restartNoticeNamesEachProgram()
+{
+    PageFixture f;
+    f.Build({{"Alpha", "A", "1", 100}, {"Bravo", "B", "1", 200}, {"Charlie", "C", "1", 300}});
+    f.ScriptRemoval("Alpha", 3010);
+    f.ScriptRemoval("Bravo", 0);
+    f.ScriptRemoval("Charlie", 1641);
+    for (const char *name : {"Alpha", "Bravo", "Charlie"})
+        f.Tick(name);
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.page->uninstallButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    // In run order (the list's order, names descending), one line.
+    QCOMPARE(result.restart, QStringLiteral("Restart the computer to finish removing Charlie, Alpha."));
+    QCOMPARE(result.text, ResultText(3, 600 * 1024));
+    QCOMPARE(result.notUninstalled, QString());
+}
+
+void TestUninstallRun::restartNoticeFitsTheResult_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("one") << QStringList{"Alpha"} << false;
+    QTest::newRow("three") << QStringList{"Alpha Editor 2.1", "Bravo Player", "Charlie Tools"} << false;
+    QStringList many;
+    for (int i = 0; i < 40; ++i)
+        many << QStringLiteral("Program With A Long Name %1").arg(i);
+    QTest::newRow("forty") << many << true;
+    QTest::newRow("one name longer than the room") << QStringList{QString(400, QLatin1Char('W'))} << true;
+    QTest::newRow("a long name, then others") << QStringList{QString(400, QLatin1Char('W')), "Alpha"} << true;
+}
+
+void TestUninstallRun::restartNoticeFitsTheResult()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, shortened);
+    QWidget parent;
+    parent.resize(1000, 640);
+    CUninstallRstDlg dialog(&parent);
+    dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint); // as the page shows it
+    dialog.SetResult(1, PAGE_PROGRAMS, 1);
+    dialog.SetRestartPrograms(names);
+    dialog.CreateLayout();
+    dialog.show();
+    QCoreApplication::processEvents();
+
+    const QString whole = QStringLiteral("Restart the computer to finish removing %1.").arg(names.join(", "));
+    QLabel *label = dialog.restartLabel();
+    QVERIFY(label->isVisible());
+    QVERIFY2(label->text().startsWith(QStringLiteral("Restart the computer to finish removing ")), qPrintable(label->text()));
+    QVERIFY(label->text().endsWith(QLatin1Char('.')));
+    if (shortened) {
+        QVERIFY2(label->text().contains(QChar(0x2026)), qPrintable(label->text()));
+        QCOMPARE(label->toolTip(), whole);
+    } else {
+        QCOMPARE(label->text(), whole);
+        QCOMPARE(label->toolTip(), QString());
+    }
+    // At most two lines, whole inside the dialog, below the other lines.
+    const QFontMetrics metrics(label->font());
+    QVERIFY2(label->heightForWidth(label->width()) <= 2 * metrics.lineSpacing() + 2,
+             qPrintable(QString::number(label->heightForWidth(label->width()))));
+    const QRect inDialog(label->mapTo(&dialog, QPoint(0, 0)), label->size());
+    QVERIFY2(dialog.rect().contains(inDialog), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(inDialog.x()).arg(inDialog.y()).arg(inDialog.width()).arg(inDialog.height())));
+    QVERIFY(inDialog.top() >= dialog.notUninstalledLabel()->mapTo(&dialog, QPoint(0, dialog.notUninstalledLabel()->height())).y());
+    dialog.close();
+}
+
+void TestUninstallRun::deadEntry_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("autoRemove");
+    QTest::newRow("yes") << true << true;
+    QTest::newRow("yes, residual files unticked") << true << false;
+    QTest::newRow("no") << false << true;
+}
+
+void TestUninstallRun::deadEntry()
+{
+    QFETCH(bool, yes);
+    QFETCH(bool, autoRemove);
+    PageFixture f;
+    f.Build({{"Zulu Gone", "Z", "1", 700}, {"Yankee Gone", "Y", "1", 50}, {"Bravo", "B", "1", 200}});
+    // Two dead entries; only Zulu's is chosen. Bravo is a sound program beside them.
+    f.DeleteUninstaller("Zulu Gone");
+    f.DeleteUninstaller("Yankee Gone");
+    MsgRecorder recorder{MSG_UNINSTALL_ONE_DONE, MSG_DEEP_CLEAN_STARTED};
+    QString status;
+    recorder.onMessage = [&](unsigned int id) {
+        if (id == MSG_UNINSTALL_ONE_DONE)
+            status = f.Status("Zulu Gone");
+    };
+    QStringList questions;
+    QWidget *questionParent = nullptr;
+    QString statusWhileAsked;
+    ModalWatch<CMSGDlg> answer([&](CMSGDlg *box) {
+        questions << box->findChild<QLabel *>(QStringLiteral("msgText"))->text().simplified();
+        questionParent = box->parentWidget();
+        statusWhileAsked = f.Status("Zulu Gone");
+        box->findChild<QPushButton *>(yes ? QStringLiteral("msgFirstButton") : QStringLiteral("msgSecondButton"))->click();
+    });
+
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, autoRemove);
+    ReadResultNext(&f, &result);
+    f.Row("Zulu Gone").trash->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    QCOMPARE(questions, QStringList{"The uninstaller of Zulu Gone is missing. Remove its entry and what it left behind?"});
+    QCOMPARE(questionParent, f.window.data());
+    QCOMPARE(statusWhileAsked, QStringLiteral("uninstallling"));
+    // The command was tried once; no uninstaller runs for the cleaning.
+    QCOMPARE(Commands(f), QStringList{QString::fromLatin1(PageFixture::Command("Zulu Gone"))});
+    if (yes) {
+        QCOMPARE(status, QStringLiteral("Finished"));
+        QCOMPARE(recorder.count(MSG_DEEP_CLEAN_STARTED), 1);
+        QCOMPARE(result.text, ResultText(1, 700 * 1024));
+        QCOMPARE(result.notUninstalled, QString());
+    } else {
+        QCOMPARE(status, QStringLiteral("Not uninstalled"));
+        QCOMPARE(recorder.count(MSG_DEEP_CLEAN_STARTED), 0);
+        QCOMPARE(result.title, QStringLiteral("Nothing Was Uninstalled"));
+        QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
+    }
+    QCOMPARE(f.IsRegistered("Zulu Gone"), !yes);
+    for (const QString &file : {PageFixture::InstallFolder("Zulu Gone") + QStringLiteral("\\app.exe"),
+                                PageFixture::InstallFolder("Zulu Gone") + QStringLiteral("\\user.cfg"),
+                                PageFixture::RoamingFolder("Zulu Gone") + QStringLiteral("\\state.dat")})
+        QVERIFY2(f.exists(file) == !yes, qPrintable(file));
+    // Never another program's entry or files, dead or not.
+    for (const char *name : {"Yankee Gone", "Bravo"}) {
+        QVERIFY2(f.IsRegistered(name), name);
+        QVERIFY(f.exists(PageFixture::InstallFolder(name) + QStringLiteral("\\app.exe")));
+        QVERIFY(f.exists(PageFixture::RoamingFolder(name) + QStringLiteral("\\state.dat")));
+    }
+    QVERIFY(f.Log().contains(yes ? "The entry of Zulu Gone, whose uninstaller is missing, is removed with its leftovers"
+                                 : "The entry of Zulu Gone, whose uninstaller is missing, is kept"));
+    QTRY_VERIFY(!f.page->isRefreshing() && !f.page->isUninstalling());
+    QCOMPARE(answer.count(), 1);
+}
+
+void TestUninstallRun::deadEntryOnlyWhenTheFileIsMissing_data()
+{
+    QTest::addColumn<QByteArray>("command"); // empty: the fixture's own uninstaller
+    QTest::addColumn<bool>("deleteFile");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("uninstaller gone") << QByteArray() << true << true;
+    QTest::newRow("uninstaller there, but it does not start") << QByteArray() << false << false;
+    QTest::newRow("MsiExec by name") << QByteArray("MsiExec.exe /X{12345678-1234-1234-1234-123456789012}") << false << false;
+    QTest::newRow("MsiExec by a path that is not there")
+        << QByteArray("C:\\Windows\\System32\\MsiExec.exe /X{12345678-1234-1234-1234-123456789012}") << false << false;
+    QTest::newRow("msiexec by a path, without .exe")
+        << QByteArray("C:\\Windows\\System32\\msiexec /x {12345678-1234-1234-1234-123456789012}") << false << false;
+}
+
+void TestUninstallRun::deadEntryOnlyWhenTheFileIsMissing()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(bool, deleteFile);
+    QFETCH(bool, asked);
+    PageFixture f;
+    if (!command.isEmpty()) // registered before the list is read
+        f.entry("Zulu Gone", "Zulu Gone", command);
+    f.Build(command.isEmpty() ? QList<Program>{{"Zulu Gone", "Z", "1", 700}} : QList<Program>{});
+    if (deleteFile)
+        f.DeleteUninstaller("Zulu Gone");
+    int questions = 0;
+    ModalWatch<CMSGDlg> answer([&](CMSGDlg *box) {
+        ++questions;
+        box->findChild<QPushButton *>(QStringLiteral("msgSecondButton"))->click();
+    });
+    QStringList listed;
+    Result result;
+    ConfirmNext(&listed, true);
+    ReadResultNext(&f, &result);
+    f.Row("Zulu Gone").trash->click();
+    QTRY_VERIFY_WITH_TIMEOUT(result.shown, kRunTimeout);
+
+    QCOMPARE(questions, asked ? 1 : 0);
+    QCOMPARE(result.notUninstalled, QStringLiteral("1 program(s) were not uninstalled."));
+    QVERIFY(f.IsRegistered("Zulu Gone"));
 }
 
 void TestUninstallRun::pauseBetweenProgramsKeepsTheWindowLive()
