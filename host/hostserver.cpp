@@ -14,7 +14,22 @@ struct CHostServer::RunRequest {
     uint32_t id;
     std::string commandLine;
     uint32_t flags;
+    bool hasRule;
+    WaitRule rule;
 };
+
+namespace {
+
+void WriteRunResult(Writer &w, const IProcessRunner::Result &result)
+{
+    w.U32(uint32_t(result.startError));
+    w.U32(result.exitCode);
+    w.U32(uint32_t(result.leftRunning.size()));
+    for (const std::string &image : result.leftRunning)
+        w.Str(image);
+}
+
+} // namespace
 
 CHostServer::CHostServer(HANDLE input, HANDLE output, ExtraRequests extra)
     : m_input(input), m_output(output), m_platform(win32::kCodePageUtf8), m_extra(std::move(extra))
@@ -80,11 +95,10 @@ int CHostServer::Run()
 DWORD WINAPI CHostServer::RunThread(void *parameter)
 {
     RunRequest *request = static_cast<RunRequest *>(parameter);
-    const IProcessRunner::Result result =
-        request->server->m_platform.processes.Run(request->commandLine, request->flags, true);
+    const IProcessRunner::Result result = request->server->m_platform.processes.Run(
+        request->commandLine, request->flags, true, request->hasRule ? &request->rule : nullptr);
     Writer w;
-    w.U32(uint32_t(result.startError));
-    w.U32(result.exitCode);
+    WriteRunResult(w, result);
     request->server->Send(request->id, w);
     delete request;
     return 0;
@@ -296,13 +310,22 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
         const std::string commandLine = args.Str();
         const uint32_t flags = args.U32();
         const bool wait = args.U8() != 0;
+        const bool hasRule = args.U8() != 0;
+        WaitRule rule;
+        if (hasRule) {
+            rule.entryRoot = RegRoot(args.U32());
+            rule.entryView = args.U32();
+            rule.entryKey = args.Str();
+            rule.installFolder = args.Str();
+        }
         if (!args.Ok()) {
-            w.U32(uint32_t(kErrorInvalidParameter));
-            w.U32(0);
+            IProcessRunner::Result refused;
+            refused.startError = kErrorInvalidParameter;
+            WriteRunResult(w, refused);
             break;
         }
         if (wait && reply) {
-            RunRequest *request = new RunRequest{this, id, commandLine, flags};
+            RunRequest *request = new RunRequest{this, id, commandLine, flags, hasRule, rule};
             const HANDLE thread = CreateThread(nullptr, 0, RunThread, request, 0, nullptr);
             if (thread) {
                 CloseHandle(thread);
@@ -310,9 +333,9 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
             }
             delete request;
         }
-        const IProcessRunner::Result result = m_platform.processes.Run(commandLine, flags, wait);
-        w.U32(uint32_t(result.startError));
-        w.U32(result.exitCode);
+        const IProcessRunner::Result result =
+            m_platform.processes.Run(commandLine, flags, wait, hasRule ? &rule : nullptr);
+        WriteRunResult(w, result);
         break;
     }
     default:

@@ -1,8 +1,8 @@
 #pragma once
 // Serves the Win32 backend to the Wine client: reads request frames from one pipe and writes
 // reply frames to another. Requests are answered in order, except a waited-for process start,
-// which is answered from a thread of its own when the process and its job have ended, so that
-// registry calls go on meanwhile.
+// which is answered from a thread of its own when the wait for the process and its job is over,
+// so that registry calls go on meanwhile.
 #include "platform/hostprotocol/hostprotocol.h"
 #include "platform/win32/win32platform.h"
 

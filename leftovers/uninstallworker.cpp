@@ -5,6 +5,7 @@
 #include "leftovers/installstate.h"
 #include "leftovers/leftovercleaner.h"
 #include "leftovers/programpaths.h"
+#include "leftovers/protectedplaces.h"
 #include "libs/sharelog/sharelog.h"
 
 #include <QByteArray>
@@ -102,6 +103,35 @@ void FinishRemoval(const std::shared_ptr<UninstallJob> &job, const InstalledProg
     report(UninstallEvent::Done);
 }
 
+// What the runner needs to tell the uninstaller from what it leaves running (a browser with a
+// feedback page): the program's entry and its install folder. A folder that other programs share
+// (a drive, Program Files, the Windows folder) would make their processes look like this
+// uninstaller's, so it is left out. Without the entry's name there is no rule: everything is
+// waited for.
+std::unique_ptr<pw::WaitRule> WaitRuleFor(const InstalledProgram &program, const pw::Platform &platform)
+{
+    const QByteArray key = FieldText(program.SubKeyName);
+    if (key.isEmpty())
+        return nullptr;
+    auto rule = std::make_unique<pw::WaitRule>();
+    rule->entryRoot = pw::RegRoot(program.RegistryRoot);
+    rule->entryView = program.RegistryView;
+    rule->entryKey = key.toStdString();
+    const QString folder = ProgramFolder(program);
+    if (!folder.isEmpty() && !CProtectedPlaces(platform.folders).IsProtected(folder))
+        rule->installFolder = folder.toLocal8Bit().toStdString();
+    return rule;
+}
+
+void LogLeftRunning(const InstalledProgram &program, const std::vector<std::string> &images)
+{
+    QByteArray names;
+    for (const std::string &image : images)
+        names += (names.isEmpty() ? "" : ", ") + QByteArray::fromStdString(image);
+    LogInfo("The uninstaller of %s has ended; left running: %s", FieldText(program.DisplayName).constData(),
+            names.constData());
+}
+
 } // namespace
 
 QByteArray UninstallCommandFor(const InstalledProgram &program)
@@ -137,7 +167,7 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platfor
     if (job->isThisProduct) {
         // Started without a window and without waiting: the main window ends the process.
         const pw::IProcessRunner::Result result =
-            runner ? runner->Run(commandLine, pw::kCreateNoWindow, false) : pw::IProcessRunner::Result{2, 0};
+            runner ? runner->Run(commandLine, pw::kCreateNoWindow, false) : pw::IProcessRunner::Result{2, 0, {}};
         if (result.startError == pw::kErrorSuccess) {
             job->outcome = UninstallJob::QuitStarted;
             report(UninstallEvent::QuitRequested);
@@ -151,8 +181,9 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platfor
     }
 
     // Asked before the uninstall, which makes Windows Installer forget the product: the leftover
-    // scan then finds what the program wrote into its folder while it was used.
-    if (job->autoRemove && program.ProductCode[0] && PathFromValue(FieldText(program.InstallLocation)).isEmpty()) {
+    // scan then finds what the program wrote into its folder while it was used, and the wait
+    // knows the folder its uninstaller's processes run from.
+    if (program.ProductCode[0] && PathFromValue(FieldText(program.InstallLocation)).isEmpty()) {
         const pw::WinError error = AddProductFolder(program, platform);
         if (error == pw::kErrorSuccess)
             LogInfo("Windows Installer places %s in %s", FieldText(program.DisplayName).constData(),
@@ -161,8 +192,11 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platfor
             LogInfo("Windows Installer names no folder of %s %s (%ld)", FieldText(program.DisplayName).constData(),
                     program.ProductCode, error);
     }
+    // Waits for the uninstaller and every copy it hands over to, but not for what it starts and
+    // leaves running once the program is gone.
+    const std::unique_ptr<pw::WaitRule> rule = WaitRuleFor(program, platform);
     const pw::IProcessRunner::Result result =
-        runner ? runner->Run(commandLine, 0, true) : pw::IProcessRunner::Result{2, 0};
+        runner ? runner->Run(commandLine, 0, true, rule.get()) : pw::IProcessRunner::Result{2, 0, {}};
     if (result.startError != pw::kErrorSuccess) {
         LogStartFailure(commandLine, result.startError);
         if (UninstallerIsMissing(job->program, platform)) {
@@ -174,6 +208,8 @@ void UninstallWorker(const std::shared_ptr<UninstallJob> &job, const pw::Platfor
         report(UninstallEvent::Done);
         return;
     }
+    if (!result.leftRunning.empty())
+        LogLeftRunning(job->program, result.leftRunning);
 
     job->exitCode = result.exitCode;
     if (IsCancelExitCode(result.exitCode)) {

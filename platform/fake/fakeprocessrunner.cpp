@@ -14,12 +14,13 @@ std::vector<CFakeProcessRunner::Call> CFakeProcessRunner::Calls() const
     return m_calls;
 }
 
-IProcessRunner::Result CFakeProcessRunner::Run(const std::string &commandLine, uint32_t creationFlags, bool wait)
+IProcessRunner::Result CFakeProcessRunner::Run(const std::string &commandLine, uint32_t creationFlags, bool wait,
+                                               const WaitRule *rule)
 {
     Script script;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_calls.push_back({commandLine, creationFlags, wait});
+        m_calls.push_back({commandLine, creationFlags, wait, rule ? std::optional<WaitRule>(*rule) : std::nullopt});
         auto it = m_scripts.find(commandLine);
         if (it == m_scripts.end()) {
             Result failed;

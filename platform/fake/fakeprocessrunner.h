@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,15 @@ public:
         std::string commandLine;
         uint32_t creationFlags;
         bool wait;
+        std::optional<WaitRule> rule; // as the caller passed it
     };
 
     // A command without a script fails to start with ERROR_FILE_NOT_FOUND.
     void SetScript(const std::string &commandLine, Script script);
     std::vector<Call> Calls() const;
 
-    Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait) override;
+    using IProcessRunner::Run;
+    Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait, const WaitRule *rule) override;
 
     // Records the exit instead of ending the test, and runs the exit action, if any, the moment
     // the program would have ended.

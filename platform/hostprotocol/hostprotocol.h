@@ -11,7 +11,7 @@
 namespace pw {
 namespace hostproto {
 
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kVersion = 2;
 constexpr uint32_t kMaxFrame = 64u << 20;
 constexpr uint32_t kHelloId = 0;
 // An operation with this bit set gets no reply.
@@ -32,7 +32,9 @@ enum Op : uint32_t {
     kDeleteKeyEx = 11,    // parent, path, view -> error
     kSystemInfo = 12,     // -> architecture, kernel32 version
     kSpecialFolder = 13,  // csidl -> error, path
-    kRun = 14,            // command line, flags, wait -> start error, exit code
+    // command line, flags, wait, has rule, [entry root, entry view, entry key, install folder]
+    //   -> start error, exit code, count, images left running
+    kRun = 14,
     kProductFolder = 15,  // product code -> error, path
     kFirstExtra = 1000,   // from here on: requests of programs built on the host (CHostServer::ExtraRequests)
 };

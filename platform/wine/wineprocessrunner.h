@@ -9,7 +9,8 @@ namespace pw {
 class CWineProcessRunner : public IProcessRunner {
 public:
     explicit CWineProcessRunner(CWineHost &host) : m_host(host) {}
-    Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait) override;
+    using IProcessRunner::Run;
+    Result Run(const std::string &commandLine, uint32_t creationFlags, bool wait, const WaitRule *rule) override;
 
 private:
     CWineHost &m_host;

@@ -48,7 +48,9 @@ row_shown 2 && fail "the list shows a third program"
 import -window "$main" "$PW_SHOTS/windows-main.png"
 
 xdotool mousemove $((MX + 660)) $((MY + 156)) click 1 # the trash button of "Vexa Notes"
-wait_for 30 test -n "$(dialog)" || fail "no confirmation came"
+# Asked again each second (an argument "$(dialog)" would be the answer of the first moment only).
+dialog_shown() { [ -n "$(dialog)" ]; }
+wait_for 30 dialog_shown || fail "no confirmation came"
 read -r confirm DX DY <<<"$(dialog)"
 import -window root "$PW_SHOTS/windows-confirm.png"
 xdotool mousemove $((DX + 466)) $((DY + 351)) click 1 # OK, residual files ticked

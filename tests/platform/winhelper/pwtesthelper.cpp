@@ -3,6 +3,13 @@
 //   handoff FILE N         starts "late FILE" without waiting for it and ends with N at once
 //   late FILE              waits a moment, then creates FILE (the work an uninstaller hands off)
 //   waitreg                ends once HKCU\Software\PurgewellTest has the value "Go"
+//   linger                 what an uninstaller leaves running (a browser with a feedback page):
+//                          ends once HKCU\Software\PurgewellTest has the value "StopLinger",
+//                          or after ten minutes
+//   unregister KEY MS      what an uninstaller hands its work to: waits MS milliseconds, then
+//                          deletes the uninstall entry KEY (HKLM, 64-bit view) and ends
+//   running NAME           exit code 0 when a process whose program file is called NAME runs,
+//                          else 1
 //   crash access|memory    installs the crash filter, then crashes
 //   watchcrash KIND        runs "crash KIND" and reports in its exit code which crash events it
 //                          signalled: 1 the crash event, 2 the memory-crash event
@@ -17,6 +24,7 @@
 #include "platform/win32/win32text.h"
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -86,18 +94,50 @@ int handoff(const char *file, int code)
     return code;
 }
 
+bool hasTestValue(const wchar_t *name)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\PurgewellTest", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    const LONG r = RegQueryValueExW(key, name, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return r == ERROR_SUCCESS;
+}
+
 int waitRegistry()
 {
-    for (;;) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\PurgewellTest", 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-            const LONG r = RegQueryValueExW(key, L"Go", nullptr, nullptr, nullptr, nullptr);
-            RegCloseKey(key);
-            if (r == ERROR_SUCCESS)
-                return 0;
-        }
+    while (!hasTestValue(L"Go"))
         Sleep(50);
-    }
+    return 0;
+}
+
+int linger()
+{
+    for (int i = 0; i < 6000 && !hasTestValue(L"StopLinger"); ++i)
+        Sleep(100);
+    return 0;
+}
+
+int unregisterLater(const char *key, int delayMs)
+{
+    Sleep(DWORD(delayMs));
+    const std::wstring path = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + wide(key);
+    return RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), KEY_WOW64_64KEY, 0) == ERROR_SUCCESS ? 0 : 1;
+}
+
+int running(const char *name)
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 100;
+    const std::wstring wanted = wide(name);
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+        found = entry.th32ProcessID != GetCurrentProcessId() && lstrcmpiW(entry.szExeFile, wanted.c_str()) == 0;
+    CloseHandle(snapshot);
+    return found ? 0 : 1;
 }
 
 int crash(const char *kind)
@@ -175,6 +215,12 @@ int main(int argc, char **argv)
         return late(argv[2]);
     if (mode == "waitreg")
         return waitRegistry();
+    if (mode == "linger")
+        return linger();
+    if (mode == "unregister" && argc > 3)
+        return unregisterLater(argv[2], std::atoi(argv[3]));
+    if (mode == "running" && argc > 2)
+        return running(argv[2]);
     if (mode == "crash" && argc > 2)
         return crash(argv[2]);
     if (mode == "watchcrash" && argc > 2)
