@@ -168,7 +168,7 @@ public:
     // installed; the user's files stay behind as leftovers. It ends with `exitCode`.
     void ScriptRemoval(const QByteArray &name, uint32_t exitCode = 0)
     {
-        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{0, exitCode}, [this, name] {
+        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{0, exitCode, {}}, [this, name] {
                                      removeEntry(name);
                                      QFile::remove(native(InstallFolder(name) + QStringLiteral("\\app.exe")));
                                      QFile::remove(native(InstallFolder(name) + QStringLiteral("\\uninst.exe")));
@@ -177,7 +177,7 @@ public:
     // The uninstaller of `name` starts, and the user cancels it: everything stays.
     void ScriptCancel(const QByteArray &name, uint32_t exitCode = 0)
     {
-        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{0, exitCode}, nullptr});
+        fake.processes.SetScript(Command(name).toStdString(), {pw::IProcessRunner::Result{0, exitCode, {}}, nullptr});
     }
     // The uninstaller file of `name` is gone (deleted by hand, a broken uninstall): its command
     // cannot start, and the entry is dead.
