@@ -29,7 +29,8 @@ bool UninstallerIsGone(const InstalledProgram &entry, const pw::Platform &platfo
     if (native.isEmpty())
         return false;
     // A drive that is not there (a removable disk, a network drive) says nothing about the file.
-    const QString drive = QString::fromStdString(platform.folders->ToNativePath(winpath::Normalize(file).left(3).toStdString()));
+    const std::string driveRoot = winpath::Normalize(file).left(3).toStdString();
+    const QString drive = QString::fromStdString(platform.folders->ToNativePath(driveRoot));
     if (drive.isEmpty() || !QFileInfo(drive).isDir())
         return false;
     bool there = false;

@@ -151,11 +151,13 @@ private slots:
         const QString roaming = folderOf(*m_platform.folders, kCsidlAppData);
         const QString programData = roaming.left(3) + QStringLiteral("ProgramData");
         const QString folder = QString::fromLocal8Bit(draw.InstallLocation);
+        const QString startMenu = folderOf(*m_platform.folders, kCsidlCommonPrograms);
+        const QString desktop = folderOf(*m_platform.folders, kCsidlCommonDesktop);
         const QStringList files{folder + QStringLiteral("\\readme.txt"), folder + QStringLiteral("\\plugins\\spell.dat"),
                                 roaming + QStringLiteral("\\Vexa\\Vexa Draw\\settings.ini"),
                                 programData + QStringLiteral("\\Vexa\\Vexa Draw\\library.db"),
-                                folderOf(*m_platform.folders, kCsidlCommonPrograms) + QStringLiteral("\\Vexa Draw\\Vexa Draw.lnk"),
-                                folderOf(*m_platform.folders, kCsidlCommonDesktop) + QStringLiteral("\\Vexa Draw.lnk")};
+                                startMenu + QStringLiteral("\\Vexa Draw\\Vexa Draw.lnk"),
+                                desktop + QStringLiteral("\\Vexa Draw.lnk")};
         for (const QString &f : files)
             QVERIFY2(exists(f), qPrintable(f));
         // Another vendor's program of the same name keeps its settings here.
@@ -172,7 +174,8 @@ private slots:
         QVERIFY2(r.Failed.isEmpty(), qPrintable(r.Failed.isEmpty() ? QString() : r.Failed.first().Path));
         for (const QString &f : files)
             QVERIFY2(!exists(f), qPrintable(f));
-        for (const QString &f : {folder, roaming + QStringLiteral("\\Vexa\\Vexa Draw"), programData + QStringLiteral("\\Vexa\\Vexa Draw")})
+        for (const QString &f : {folder, roaming + QStringLiteral("\\Vexa\\Vexa Draw"),
+                                 programData + QStringLiteral("\\Vexa\\Vexa Draw"), startMenu + QStringLiteral("\\Vexa Draw")})
             QVERIFY2(!exists(f), qPrintable(f));
         QVERIFY(!hasEntry(QByteArray(draw.SubKeyName)));
         QVERIFY(!hasEntry(QByteArray(twin.SubKeyName), kKeyWow64_32Key));
