@@ -56,3 +56,11 @@ QString CInstallFolderFinder::DataFolderName(const QString &installPath)
     }
     return name;
 }
+
+QString CInstallFolderFinder::VendorFolderName(const QString &installPath, const CKeepPolicy &policy)
+{
+    const QString parent = winpath::Parent(winpath::Normalize(installPath));
+    if (winpath::Components(parent).isEmpty() || !policy.PlaceReason(parent).isEmpty())
+        return QString();
+    return winpath::LastName(parent);
+}

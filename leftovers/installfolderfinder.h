@@ -19,6 +19,10 @@ public:
     // The name the data folders of the program are looked for by: the install folder's last
     // name; empty (and logged) when there is none or it is too weak to identify a program.
     static QString DataFolderName(const QString &installPath);
+    // The vendor folder the install folder sits in ("Vexa" of "C:\\Program Files\\Vexa\\Notes"),
+    // by which the data folders are looked for first; empty when the folder above it is a shared
+    // place ("C:\\Program Files\\Notes") or a drive root.
+    static QString VendorFolderName(const QString &installPath, const CKeepPolicy &policy);
 
 private:
     const CKeepPolicy &m_policy;

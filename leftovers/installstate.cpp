@@ -4,8 +4,10 @@
 #include "inventory/programhelpers.h"
 #include "leftovers/folderlister.h"
 #include "leftovers/programpaths.h"
+#include "leftovers/windowspath.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 bool IsSameEntry(const InstalledProgram &entry, const InstalledProgram &program)
@@ -26,9 +28,21 @@ bool UninstallerIsGone(const InstalledProgram &entry, const pw::Platform &platfo
     const QString native = QString::fromStdString(platform.folders->ToNativePath(file.toStdString()));
     if (native.isEmpty())
         return false;
+    // A drive that is not there (a removable disk, a network drive) says nothing about the file.
+    const std::string driveRoot = winpath::Normalize(file).left(3).toStdString();
+    const QString drive = QString::fromStdString(platform.folders->ToNativePath(driveRoot));
+    if (drive.isEmpty() || !QFileInfo(drive).isDir())
+        return false;
     bool there = false;
     PathType(native, &there); // a link is there even when its target is gone
     return !there;
+}
+
+bool IsOrphanedTwin(const InstalledProgram &entry, const InstalledProgram &program, const pw::Platform &platform)
+{
+    const QByteArray name = FieldText(program.DisplayName);
+    return !name.isEmpty() && FieldText(entry.DisplayName) == name && !IsSameEntry(entry, program)
+           && UninstallerIsGone(entry, platform);
 }
 
 bool IsStillInstalled(const InstalledProgram &program, const InstalledProgramList &entries,

@@ -13,8 +13,16 @@
 bool IsSameEntry(const InstalledProgram &entry, const InstalledProgram &program);
 
 // Whether the uninstaller an entry names is gone from disk. False when it cannot tell (no path
-// in the command, no way to the file system): such a program counts as installed.
+// in the command, no way to the file system, its drive is not there): such a program counts as
+// installed.
 bool UninstallerIsGone(const InstalledProgram &entry, const pw::Platform &platform);
+
+// Whether `entry` is an orphaned twin of the removed `program`: another uninstall entry (the
+// other registry view, or per user) with exactly the same, non-empty DisplayName, whose
+// uninstaller is gone. Installers that register a program twice leave the second entry behind
+// when the uninstall removes the first; it is the removed program's and goes with it. A twin
+// whose uninstaller is still on disk is another installation and stays.
+bool IsOrphanedTwin(const InstalledProgram &entry, const InstalledProgram &program, const pw::Platform &platform);
 
 // The rule, against the entries of a scan made after the uninstaller ended (programs and
 // updates).

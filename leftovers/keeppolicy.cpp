@@ -59,6 +59,17 @@ QString CKeepPolicy::FoundReason(const QString &windowsPath, const QString &rela
     return QString();
 }
 
+QString CKeepPolicy::EmptyFolderReason(const QString &windowsFolder) const
+{
+    const QString reason = Reason(windowsFolder);
+    if (!reason.isEmpty())
+        return reason;
+    const QString owner = m_others.OwnerOfVendorName(winpath::LastName(winpath::Normalize(windowsFolder)));
+    if (!owner.isEmpty())
+        return QStringLiteral("vendor folder of %1, which is still installed").arg(owner);
+    return QString();
+}
+
 QString CKeepPolicy::InstallFolderReason(const QString &installPath) const
 {
     const QString reason = m_places.Reason(installPath);

@@ -8,7 +8,9 @@
 //    found by a name search and named after such a program;
 //  - reached, as the file system resolves it, at another spelling of one of those places (a
 //    short name, another drive letter, a link on the way), or on Linux at the system's or the
-//    user's own folders (Wine's Z: drive).
+//    user's own folders (Wine's Z: drive);
+//  - for a folder that the removal left empty: also named like the vendor of a program still
+//    installed (its publisher, or the folder its install folder sits in).
 // Names too weak to identify a program (IsWeakName) drive no search.
 #include "inventory/installedprogram.h"
 #include "leftovers/otherprograms.h"
@@ -36,6 +38,9 @@ public:
     // Why the install folder itself may not be listed: a protected place, a link on the way, or
     // a native path that resolves to one.
     QString InstallFolderReason(const QString &installPath) const;
+    // Why a folder that the removal left empty stays: Reason(), or its name is the vendor of a
+    // program still installed.
+    QString EmptyFolderReason(const QString &windowsFolder) const;
     // Why a file or folder, as the file system resolves `native`, may not be deleted.
     QString NativeReason(const QString &native) const;
     // Why a MuiCache value naming `path` belongs to another program.

@@ -1,5 +1,6 @@
 #include "leftovers/leftovercleaner.h"
 
+#include "inventory/uninstallkey.h"
 #include "leftovers/installfolderfinder.h"
 #include "leftovers/installstate.h"
 #include "leftovers/leftoverremover.h"
@@ -8,6 +9,21 @@
 #include "leftovers/programpaths.h"
 #include "leftovers/registryfinder.h"
 #include "libs/sharelog/sharelog.h"
+
+namespace {
+
+// The uninstall key of an entry, as the log names registry items.
+LeftoverItem entryItem(const InstalledProgram &p)
+{
+    LeftoverItem item;
+    item.Kind = LeftoverRegistry;
+    item.Path = QString::fromLocal8Bit(pw::UninstallEntryPath(FieldText(p.SubKeyName).toStdString()).c_str());
+    item.RegistryRoot = p.RegistryRoot;
+    item.RegistryView = p.RegistryView;
+    return item;
+}
+
+} // namespace
 
 CLeftoverCleaner::CLeftoverCleaner() : CLeftoverCleaner(pw::CurrentPlatform()) {}
 
@@ -43,6 +59,7 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
 {
     m_program = removed;
     m_leftovers.clear();
+    m_twins.clear();
     m_result = CleanResult();
 
     // Which programs are installed now that the uninstaller has ended.
@@ -53,16 +70,27 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
         m_appEnum.EnumPrograms();
         now = {m_appEnum.GetPrograms(), m_appEnum.GetUpdates()};
     }
-    InstalledProgramList others;
-    for (const InstalledProgram &p : now.programs)
-        if (!IsSameEntry(p, removed))
-            others.append(p);
-    m_policy = CKeepPolicy(m_platform.folders, others);
     m_result.StillInstalled = IsStillInstalled(removed, now.programs + now.updates, m_platform);
     if (m_result.StillInstalled) {
+        m_policy = CKeepPolicy();
         LogInfo("Leftovers of %s not cleaned: the program is still installed", FieldText(removed.DisplayName).constData());
         return m_result;
     }
+    // The program's orphaned twins (the same program registered in the other view or per user,
+    // whose uninstaller the uninstall removed) go with it and are no other program.
+    InstalledProgramList others;
+    for (const InstalledProgram &p : now.programs) {
+        if (IsSameEntry(p, removed))
+            continue;
+        if (IsOrphanedTwin(p, removed, m_platform)) {
+            LogInfo("Uninstall entry %s is an orphan of %s: its uninstaller is gone",
+                    DescribeLeftover(entryItem(p)).constData(), FieldText(removed.DisplayName).constData());
+            m_twins.append(p);
+        } else {
+            others.append(p);
+        }
+    }
+    m_policy = CKeepPolicy(m_platform.folders, others);
 
     CLeftoverReport report(&m_result);
     const QByteArray installBytes = LeftoverInstallPath(removed);
@@ -73,9 +101,11 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
     const QString dataName = CInstallFolderFinder::DataFolderName(installPath);
     const QString roaming = dataName.isEmpty() ? QString() : named.SpecialFolder(pw::kCsidlAppData);
     if (!roaming.isEmpty()) {
-        // Only near the top: a folder of that name deep in another program's tree is that program's.
-        m_leftovers += named.Find(roaming, dataName, NameMatch::FolderNearTop).All();
-        m_leftovers += named.Find(roaming.left(3) + QStringLiteral("ProgramData"), dataName, NameMatch::FolderNearTop).All();
+        // Only near the top: a folder of that name deep in another program's tree is that
+        // program's; and only in the install folder's vendor folder when that holds one.
+        const QString vendor = CInstallFolderFinder::VendorFolderName(installPath, m_policy);
+        m_leftovers += named.FindDataFolders(roaming, dataName, vendor).All();
+        m_leftovers += named.FindDataFolders(roaming.left(3) + QStringLiteral("ProgramData"), dataName, vendor).All();
     }
     // The Start menu and the desktop by the display name, else by the Start menu group the
     // installer recorded.
@@ -102,7 +132,7 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
         m_leftovers += byGroup.Files + byName.Folders + byGroup.Folders;
     }
 
-    m_leftovers += CRegistryFinder(m_appEnum, m_policy, report).Find(removed, installBytes);
+    m_leftovers += CRegistryFinder(m_appEnum, m_policy, report).Find(removed, installBytes, m_twins);
     m_result.Found = m_leftovers;
     return m_result;
 }
@@ -110,5 +140,5 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
 void CLeftoverCleaner::RemoveLeftovers()
 {
     CLeftoverReport report(&m_result);
-    CLeftoverRemover(m_platform, m_policy, report, m_program).Remove(m_leftovers);
+    CLeftoverRemover(m_platform, m_policy, report, m_program, m_twins).Remove(m_leftovers);
 }

@@ -6,9 +6,12 @@
 //    asked by every finder and again by the remover;
 //  - CInstallFolderFinder (installfolderfinder.h): the content of the install folder;
 //  - CNamedFolderFinder (namedfolderfinder.h): files and folders named after the program below
-//    a special folder: roaming application data, ProgramData, the Start menu, the desktop;
-//  - CRegistryFinder (registryfinder.h): the program's own uninstall entry and the MuiCache
-//    values that name its folder;
+//    a special folder: roaming application data, ProgramData (its data folders, named like its
+//    install folder, in that folder's vendor folder when there is one), the Start menu, the
+//    desktop;
+//  - CRegistryFinder (registryfinder.h): the program's own uninstall entry, those of its
+//    orphaned twins (the same DisplayName in the other view or per user, with its uninstaller
+//    gone: IsOrphanedTwin), and the MuiCache values that name its folder;
 //  - CLeftoverRemover (leftoverremover.h): deletes what the finders found;
 //  - CLeftoverReport (leftoverreport.h): each item kept, removed or failed, into the result and
 //    the log;
@@ -81,6 +84,7 @@ private:
     CAppEnum m_appEnum;
     CKeepPolicy m_policy;
     InstalledProgram m_program;
+    InstalledProgramList m_twins; // the program's orphaned twin entries, removed with it
     LeftoverList m_leftovers; // the scan's result: what RemoveLeftovers deletes
     CleanResult m_result;
 };

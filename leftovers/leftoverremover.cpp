@@ -3,6 +3,7 @@
 #include "inventory/appenum.h"
 #include "inventory/uninstallkey.h"
 #include "leftovers/folderlister.h"
+#include "leftovers/installstate.h"
 #include "leftovers/keeppolicy.h"
 #include "leftovers/leftoverreport.h"
 #include "leftovers/windowspath.h"
@@ -61,7 +62,8 @@ void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
         SetReadOnly(native, false);
     if (QFile::remove(native)) {
         m_report.Removed(item, true);
-        // The folder the file leaves empty (the install folder once its last file is gone).
+        // The last file of a data folder (or of the install folder, or a Start menu folder)
+        // leaves that folder empty.
         RemoveEmptyParents(item.Path);
     } else {
         if (wasReadOnly)
@@ -169,12 +171,17 @@ bool CLeftoverRemover::RemoveFolderContent(const QString &native, const QString 
 
 void CLeftoverRemover::RemoveEmptyParents(const QString &windowsFolder)
 {
-    // Like QDir::rmpath, but it stops below any protected place and any folder that is, holds or
-    // lies in another program's install folder.
+    // Like QDir::rmpath, but it stops below any protected place, any folder that is, holds or
+    // lies in another program's install folder, and another program's vendor folder. Only empty
+    // folders go (rmdir), so whatever is left in one, kept or not deletable, keeps it.
     for (QString parent = winpath::Parent(winpath::Normalize(windowsFolder)); !parent.isEmpty();
          parent = winpath::Parent(parent)) {
-        if (!m_policy.Reason(parent).isEmpty())
+        const QString reason = m_policy.EmptyFolderReason(parent);
+        if (!reason.isEmpty()) {
+            if (m_policy.PlaceReason(parent).isEmpty() && ListFolder(m_policy.NativeOf(parent), true).isEmpty())
+                LogInfo("Empty folder kept (%s): %s", reason.toLocal8Bit().constData(), parent.toLocal8Bit().constData());
             return;
+        }
         const QString native = m_policy.NativeOf(parent);
         if (native.isEmpty() || PathType(native) != FolderEntry::Folder || !m_policy.NativeReason(native).isEmpty()
             || !QDir().rmdir(native))
@@ -183,14 +190,31 @@ void CLeftoverRemover::RemoveEmptyParents(const QString &windowsFolder)
     }
 }
 
+QString CLeftoverRemover::RegistryItemReason(const LeftoverItem &item) const
+{
+    // Only the uninstall entry of the removed program or of one of its orphaned twins, in the
+    // root and view it was read from.
+    const auto isEntryOf = [&item](const InstalledProgram &p) {
+        const QByteArray subKey = FieldText(p.SubKeyName);
+        const QString path = QString::fromLocal8Bit(pw::UninstallEntryPath(subKey.toStdString()).c_str());
+        return !subKey.isEmpty() && item.Path.compare(path, Qt::CaseInsensitive) == 0
+               && item.RegistryRoot == p.RegistryRoot && item.RegistryView == p.RegistryView;
+    };
+    if (isEntryOf(m_program))
+        return QString();
+    for (const InstalledProgram &twin : m_twins)
+        if (isEntryOf(twin))
+            return UninstallerIsGone(twin, m_platform)
+                       ? QString()
+                       : QStringLiteral("the uninstaller of this entry is on disk again: another installation");
+    return QStringLiteral("not the program's own uninstall entry");
+}
+
 void CLeftoverRemover::RemoveRegistryItem(const LeftoverItem &item)
 {
-    // Only the removed program's own uninstall entry, in the root and view it was read from.
-    const QString own =
-        QString::fromLocal8Bit(pw::UninstallEntryPath(FieldText(m_program.SubKeyName).toStdString()).c_str());
-    if (FieldText(m_program.SubKeyName).isEmpty() || item.Path.compare(own, Qt::CaseInsensitive) != 0
-        || item.RegistryRoot != m_program.RegistryRoot || item.RegistryView != m_program.RegistryView) {
-        m_report.Refused(item, QStringLiteral("not the program's own uninstall entry"));
+    const QString reason = RegistryItemReason(item);
+    if (!reason.isEmpty()) {
+        m_report.Refused(item, reason);
         return;
     }
     pw::IRegistry *reg = m_platform.registry;

@@ -2,9 +2,12 @@
 // Deletes the items of a scan, in order; nothing stops the walk. The keep policy is asked again
 // for every item, for the path and for what the file system resolves it to. A folder goes with
 // what it holds, except read-only files and protected folders, which stay with the folders above
-// them; folders left empty are removed upwards to the first protected place or folder of another
-// program. Links are removed as links. Of the registry only the removed program's own uninstall
-// entry (in the root and view it was read from) and MuiCache values are deleted.
+// them. The folders that a removed file or folder leaves empty are removed upwards, up to the
+// first that is not empty, is a protected place, holds or lies in the folder of another program,
+// or is named like the vendor of another program (CKeepPolicy::EmptyFolderReason). Links are
+// removed as links. Of the registry only the removed program's own uninstall entry and those of
+// its orphaned twins (each in the root and view it was read from) and MuiCache values are
+// deleted; a twin whose uninstaller is back on disk by then is kept.
 #include "inventory/installedprogram.h"
 #include "inventory/leftoveritem.h"
 #include "platform/platform.h"
@@ -16,9 +19,10 @@ class CLeftoverReport;
 
 class CLeftoverRemover {
 public:
+    // `twins`: the orphaned twin entries of `removed` (IsOrphanedTwin) whose keys may go too.
     CLeftoverRemover(const pw::Platform &platform, const CKeepPolicy &policy, CLeftoverReport &report,
-                     const InstalledProgram &removed)
-        : m_platform(platform), m_policy(policy), m_report(report), m_program(removed)
+                     const InstalledProgram &removed, const InstalledProgramList &twins = {})
+        : m_platform(platform), m_policy(policy), m_report(report), m_program(removed), m_twins(twins)
     {
     }
 
@@ -31,6 +35,9 @@ private:
     bool RemoveFolderContent(const QString &native, const QString &windows);
     void RemoveEmptyParents(const QString &windowsFolder);
     void RemoveRegistryItem(const LeftoverItem &item);
+    // Why a registry item is not the uninstall entry of the program or of one of its orphaned
+    // twins; empty when it is.
+    QString RegistryItemReason(const LeftoverItem &item) const;
     void RemoveMuiCacheItem(const LeftoverItem &item);
     // Opens root\path with `access` and deletes one value of it.
     static pw::WinError DeleteValue(pw::IRegistry &reg, pw::RegKey root, const std::string &path, uint32_t access,
@@ -41,4 +48,5 @@ private:
     const CKeepPolicy &m_policy;
     CLeftoverReport &m_report;
     const InstalledProgram &m_program;
+    const InstalledProgramList m_twins;
 };

@@ -86,6 +86,37 @@ NamedMatches CNamedFolderFinder::FindShortcutsIn(int csidl, const QString &name,
 
 NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, NameMatch how)
 {
+    return Find(base, name, how, QString());
+}
+
+NamedMatches CNamedFolderFinder::FindDataFolders(const QString &base, const QString &name, const QString &vendor)
+{
+    if (name.isEmpty())
+        return {};
+    const QString windows = winpath::StripTrailingSeparators(base);
+    const QString native = winpath::Normalize(windows).isEmpty() ? QString() : m_policy.NativeOf(windows);
+    if (native.isEmpty())
+        return {};
+    // "vendor\name", each name in any case, as Windows finds it; the vendor folder a folder (a
+    // link is never entered), the data folder a folder or a link.
+    const auto child = [](const QString &folder, const QString &childName, bool linkToo) {
+        for (const FolderEntry &e : ListFolder(folder, true))
+            if ((e.Kind == FolderEntry::Folder || (linkToo && e.Kind == FolderEntry::Link))
+                && e.Name.compare(childName, Qt::CaseInsensitive) == 0)
+                return folder + QLatin1Char('/') + e.Name;
+        return QString();
+    };
+    const QString vendorFolder =
+        vendor.isEmpty() || vendor.contains(QLatin1Char('\\')) ? QString() : child(native, vendor, false);
+    if (vendorFolder.isEmpty() || child(vendorFolder, name, true).isEmpty())
+        return Find(base, name, NameMatch::FolderNearTop, QString());
+    LogInfo("Data search in %s: the program's folder is %s\\%s", windows.toLocal8Bit().constData(),
+            vendor.toLocal8Bit().constData(), name.toLocal8Bit().constData());
+    return Find(base, name, NameMatch::FolderNearTop, vendor);
+}
+
+NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, NameMatch how, const QString &vendor)
+{
     NamedMatches out;
     const QString windows = winpath::StripTrailingSeparators(base);
     const QString native = winpath::Normalize(windows).isEmpty() ? QString() : m_policy.NativeOf(windows);
@@ -95,6 +126,7 @@ NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, 
     Pattern pattern;
     QString text = how == NameMatch::Contains ? name : name + QLatin1Char('/');
     pattern.NearTop = how == NameMatch::FolderNearTop;
+    pattern.Vendor = pattern.NearTop ? vendor : QString();
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (text.endsWith(QLatin1Char('/'))) {
         text.chop(1);
@@ -125,14 +157,28 @@ void CNamedFolderFinder::Walk(NamedMatches &out, const QString &native, const QS
         const QString childWindows = windows + QLatin1Char('\\') + e.Name;
         const QString childRelative = relative.isEmpty() ? e.Name : relative + QLatin1Char('/') + e.Name;
         if (e.Kind == FolderEntry::Folder) {
-            const bool nearTop = !pattern.NearTop || !relative.contains(QLatin1Char('/'));
-            const bool named = inNamedFolder
-                               || (pattern.FolderName && nearTop && e.Name.compare(pattern.Name, Qt::CaseInsensitive) == 0);
+            const bool named = inNamedFolder || IsNamedFolder(pattern, relative, e.Name, childWindows);
             Walk(out, native + QLatin1Char('/') + e.Name, childWindows, childRelative, named, pattern, searchedName);
         }
         if (Matches(pattern, inNamedFolder, relative, e.Name))
             Accept(out.Folders, LeftoverFolder, childWindows, childRelative, searchedName);
     }
+}
+
+bool CNamedFolderFinder::IsNamedFolder(const Pattern &pattern, const QString &relativeDir, const QString &name,
+                                       const QString &windowsPath)
+{
+    if (!pattern.FolderName || name.compare(pattern.Name, Qt::CaseInsensitive) != 0)
+        return false;
+    if (!pattern.NearTop)
+        return true;
+    if (relativeDir.contains(QLatin1Char('/')))
+        return false; // deep in another program's tree
+    if (pattern.Vendor.isEmpty() || relativeDir.compare(pattern.Vendor, Qt::CaseInsensitive) == 0)
+        return true;
+    m_report.Refused(FileLeftover(LeftoverFolder, windowsPath),
+                     QStringLiteral("not the program's: its own data folder is %1\\%2").arg(pattern.Vendor, pattern.Name));
+    return false;
 }
 
 bool CNamedFolderFinder::Matches(const Pattern &pattern, bool inNamedFolder, const QString &relativeDir,

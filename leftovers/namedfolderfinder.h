@@ -42,6 +42,13 @@ public:
     static bool IsShortcutName(const QString &fileName);
     // A search below `base` (a Windows path) for `name` as it is.
     NamedMatches Find(const QString &base, const QString &name, NameMatch how);
+    // The content of the program's data folders below `base` (roaming application data,
+    // ProgramData), named `name` like its install folder. When the install folder sits in a
+    // vendor folder `vendor` ("...\\Vexa\\Notes") and `base` holds "vendor\\name", that folder
+    // alone is the program's: a folder of the same name directly in `base` or in another vendor's
+    // folder belongs to someone else and is reported kept. Otherwise a folder of that name
+    // directly in `base` or in any one folder below it is the program's (NameMatch::FolderNearTop).
+    NamedMatches FindDataFolders(const QString &base, const QString &name, const QString &vendor);
 
     // The Windows path of a special folder; empty when the machine does not name it.
     QString SpecialFolder(int csidl) const;
@@ -51,10 +58,16 @@ private:
         QString Name;
         bool FolderName = false; // matches what lies inside a folder of that name
         bool NearTop = false;    // that folder only directly in the base or one folder below it
+        QString Vendor;          // that folder only in this folder directly in the base
     };
 
+    NamedMatches Find(const QString &base, const QString &name, NameMatch how, const QString &vendor);
     void Walk(NamedMatches &out, const QString &native, const QString &windows, const QString &relative,
               bool inNamedFolder, const Pattern &pattern, const QString &searchedName);
+    // Whether the folder `name` at `relativeDir` below the base is one whose content the
+    // pattern finds; a folder of the name that is another vendor's is reported kept.
+    bool IsNamedFolder(const Pattern &pattern, const QString &relativeDir, const QString &name,
+                       const QString &windowsPath);
     static bool Matches(const Pattern &pattern, bool inNamedFolder, const QString &relativeDir, const QString &name);
     void Accept(LeftoverList &list, int kind, const QString &windowsPath, const QString &relative,
                 const QString &searchedName);

@@ -14,6 +14,13 @@ COtherPrograms::COtherPrograms(const InstalledProgramList &programs, const CProt
         const QString folder = ProgramFolder(p);
         if (!folder.isEmpty() && !places.IsProtected(folder))
             m_folders.append({folder, program});
+        const QString vendorFolder = folder.isEmpty() ? QString() : winpath::Parent(folder);
+        const QString vendors[] = {QString::fromLocal8Bit(FieldText(p.Publisher)).trimmed(),
+                                   vendorFolder.isEmpty() || places.IsProtected(vendorFolder)
+                                       ? QString() : winpath::LastName(vendorFolder)};
+        for (const QString &vendor : vendors)
+            if (!vendor.isEmpty())
+                m_vendors.append({vendor, program});
         const QString names[] = {displayName, winpath::LastName(QString::fromLocal8Bit(p.InnoSetupIconGroup)),
                                  folder.isEmpty() ? QString() : winpath::LastName(folder)};
         for (const QString &name : names)
@@ -41,5 +48,16 @@ QString COtherPrograms::OwnerOfName(const QString &relativePath, const QString &
     for (const Named &n : m_names)
         if (n.Text.contains(searched, Qt::CaseInsensitive) && relativePath.contains(n.Text, Qt::CaseInsensitive))
             return n.Program;
+    return QString();
+}
+
+QString COtherPrograms::OwnerOfVendorName(const QString &folderName) const
+{
+    const QString name = folderName.trimmed();
+    if (name.isEmpty())
+        return QString();
+    for (const Named &v : m_vendors)
+        if (v.Text.compare(name, Qt::CaseInsensitive) == 0)
+            return v.Program;
     return QString();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The programs still installed besides the one being cleaned. Their folders and everything in
 // them, and the files named after them, are theirs: never a leftover of the program removed.
+// Their vendor folders are theirs too once the removal has emptied them: a program may expect
+// its vendor's folder in the application data.
 #include "inventory/installedprogram.h"
 #include "leftovers/protectedplaces.h"
 
@@ -23,6 +25,10 @@ public:
     // cleaned, or another "Tool"), the item is that program's: its name is returned.
     QString OwnerOfName(const QString &relativePath, const QString &searchedName) const;
 
+    // The program that has a vendor of this name: its publisher, or the folder its install folder
+    // sits in ("C:\\Program Files\\Vexa\\Notes" gives "Vexa"); empty when there is none.
+    QString OwnerOfVendorName(const QString &folderName) const;
+
     int Count() const { return m_folders.size() + m_names.size(); }
 
 private:
@@ -32,4 +38,5 @@ private:
     };
     QVector<Named> m_folders;
     QVector<Named> m_names;
+    QVector<Named> m_vendors;
 };

@@ -18,7 +18,8 @@ QString CRegistryFinder::MuiCachePath(const QString &valueName)
     return path;
 }
 
-LeftoverList CRegistryFinder::Find(const InstalledProgram &removed, const QByteArray &installPath) const
+LeftoverList CRegistryFinder::Find(const InstalledProgram &removed, const QByteArray &installPath,
+                                   const InstalledProgramList &twins) const
 {
     LeftoverList out;
     if (installPath.isEmpty())
@@ -28,15 +29,20 @@ LeftoverList CRegistryFinder::Find(const InstalledProgram &removed, const QByteA
         LogInfo("MuiCache search skipped: the install path %s is a %s", installPath.constData(),
                 reason.toLocal8Bit().constData());
     const LeftoverList found = m_appEnum.FindRegistryLeftovers(removed, reason.isEmpty() ? installPath : QByteArray());
+    LeftoverList muiCache;
     for (const LeftoverItem &item : found) {
         if (item.Kind == LeftoverMuiCache) {
             const QString keep = m_policy.MuiCacheReason(MuiCachePath(item.Path));
-            if (!keep.isEmpty()) {
+            if (keep.isEmpty())
+                muiCache.append(item);
+            else
                 m_report.Refused(item, keep);
-                continue;
-            }
+            continue;
         }
         out.append(item);
     }
-    return out;
+    // The twins' entries, without a MuiCache search of their own.
+    for (const InstalledProgram &twin : twins)
+        out += m_appEnum.FindRegistryLeftovers(twin, QByteArray());
+    return out + muiCache;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The registry part of the leftovers: the values and then the key of the removed program's own
-// uninstall entry (in the root and view it was read from), then the MuiCache values that name
-// its install folder or a file inside it. A MuiCache search is skipped when the install path is
+// uninstall entry (in the root and view it was read from), the same for each of its orphaned
+// twins (IsOrphanedTwin: its entries in the other view or per user, whose uninstaller is gone),
+// then the MuiCache values that name its install folder or a file inside it. A MuiCache search is skipped when the install path is
 // a shared place (it would name every program there); a MuiCache value inside the folder of a
 // program still installed is that program's and is kept.
 #include "inventory/installedprogram.h"
@@ -21,7 +22,8 @@ public:
     {
     }
 
-    LeftoverList Find(const InstalledProgram &removed, const QByteArray &installPath) const;
+    LeftoverList Find(const InstalledProgram &removed, const QByteArray &installPath,
+                      const InstalledProgramList &twins = {}) const;
 
     // The path a MuiCache value names: the value name without the suffix Windows adds to it.
     static QString MuiCachePath(const QString &valueName);

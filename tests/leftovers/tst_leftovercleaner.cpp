@@ -47,6 +47,13 @@ private slots:
     void protectedInstallPathAddsNothing_data();
     void protectedInstallPathAddsNothing();
     void emptiedFoldersGoUpToProtectedPlaces();
+    void emptiedDataFoldersGo_data();
+    void emptiedDataFoldersGo();
+    void dataFoldersOfTheVendor_data();
+    void dataFoldersOfTheVendor();
+    void orphanedTwins_data();
+    void orphanedTwins();
+    void twinWhoseUninstallerCameBackStays();
     void matchingIsBelowTheSearchedFolder_data();
     void matchingIsBelowTheSearchedFolder();
     void weakNamesDriveNoSearch_data();
@@ -425,6 +432,226 @@ void TestLeftoverCleaner::emptiedFoldersGoUpToProtectedPlaces()
     QVERIFY(!m.exists(in(kDesktop, "Tool Suite")));
     for (const QString &place : {QString("C:\\Program Files"), m.roaming, kStartMenu, kDesktop})
         QVERIFY2(QDir(m.native(place)).exists() && QDir(m.native(place)).isEmpty(), qPrintable(place));
+}
+
+void TestLeftoverCleaner::emptiedDataFoldersGo_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<QString>("otherName"); // a program still installed, when not empty
+    QTest::addColumn<QString>("otherLocation");
+    QTest::addColumn<QString>("otherPublisher");
+    QTest::addColumn<QStringList>("files"); // a path ending in a backslash is an empty folder
+    QTest::addColumn<QStringList>("gone");
+    QTest::addColumn<QStringList>("kept");
+    const QString pf = "C:\\Program Files";
+    QTest::newRow("roaming folder of files only")
+        << "C:\\Apps\\Tool" << "" << "" << "" << QStringList{in(kRoaming, "Tool\\cfg.ini"), in(kRoaming, "Tool\\state.dat")}
+        << QStringList{in(kRoaming, "Tool")} << QStringList{kRoaming};
+    QTest::newRow("ProgramData folder of files only, its vendor folder emptied")
+        << in(pf, "Vendor\\Tool") << "" << "" << "" << QStringList{in(kProgramData, "Vendor\\Tool\\db.dat")}
+        << QStringList{in(kProgramData, "Vendor")} << QStringList{kProgramData};
+    QTest::newRow("install folder and Start menu folder of files only")
+        << "C:\\Apps\\Tool" << "" << "" << ""
+        << QStringList{"C:\\Apps\\Tool\\readme.txt", in(kStartMenu, "Tool\\Tool.lnk"), "C:\\Apps\\notes.txt"}
+        << QStringList{"C:\\Apps\\Tool", in(kStartMenu, "Tool")} << QStringList{"C:\\Apps\\notes.txt", kStartMenu};
+    QTest::newRow("vendor folder holding another program's data")
+        << in(pf, "Vendor\\Tool") << "" << "" << ""
+        << QStringList{in(kRoaming, "Vendor\\Tool\\cfg.ini"), in(kRoaming, "Vendor\\Other\\o.ini")}
+        << QStringList{in(kRoaming, "Vendor\\Tool")} << QStringList{in(kRoaming, "Vendor\\Other\\o.ini")};
+    QTest::newRow("vendor folder holding an empty folder")
+        << in(pf, "Vendor\\Tool") << "" << "" << ""
+        << QStringList{in(kRoaming, "Vendor\\Tool\\cfg.ini"), in(kRoaming, "Vendor\\Empty\\")}
+        << QStringList{in(kRoaming, "Vendor\\Tool")} << QStringList{in(kRoaming, "Vendor\\Empty")};
+    QTest::newRow("vendor folder of a program still installed")
+        << in(pf, "Vendor\\Tool") << "Zeta Program" << in(pf, "Vendor\\Zeta") << ""
+        << QStringList{in(kRoaming, "Vendor\\Tool\\cfg.ini")} << QStringList{in(kRoaming, "Vendor\\Tool")}
+        << QStringList{in(kRoaming, "Vendor")};
+    QTest::newRow("vendor folder named by the publisher of a program still installed")
+        << in(pf, "Vendor\\Tool") << "Zeta Program" << "C:\\Apps\\Zeta" << "Vendor"
+        << QStringList{in(kProgramData, "Vendor\\Tool\\db.dat")} << QStringList{in(kProgramData, "Vendor\\Tool")}
+        << QStringList{in(kProgramData, "Vendor")};
+    QTest::newRow("data folder holding a file of a program still installed")
+        << "C:\\Apps\\Tool" << "Tool Pro" << "C:\\Apps\\ToolPro" << ""
+        << QStringList{in(kRoaming, "Tool\\cfg.ini"), in(kRoaming, "Tool\\Tool Pro.ini")}
+        << QStringList{in(kRoaming, "Tool\\cfg.ini")} << QStringList{in(kRoaming, "Tool\\Tool Pro.ini")};
+}
+
+void TestLeftoverCleaner::emptiedDataFoldersGo()
+{
+    QFETCH(QString, location);
+    QFETCH(QString, otherName);
+    QFETCH(QString, otherLocation);
+    QFETCH(QString, otherPublisher);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, gone);
+    QFETCH(QStringList, kept);
+    Machine m;
+    m.entry("Tool", "Tool", (location + "\\uninst.exe").toLocal8Bit(), {{"InstallLocation", location.toLocal8Bit()}});
+    if (!otherName.isEmpty())
+        m.entry("Other", otherName.toLocal8Bit(), "C:\\x\\o.exe",
+                {{"InstallLocation", otherLocation.toLocal8Bit()}, {"Publisher", otherPublisher.toLocal8Bit()}});
+    const InstalledProgram tool = m.record("Tool");
+    m.removeEntry("Tool");
+    for (const QString &f : files)
+        f.endsWith('\\') ? m.folder(f) : m.file(f);
+
+    const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
+    QVERIFY(r.Failed.isEmpty());
+    for (const QString &f : gone)
+        QVERIFY2(!m.exists(f), qPrintable(f));
+    for (const QString &f : kept)
+        QVERIFY2(m.exists(f), qPrintable(f));
+}
+
+void TestLeftoverCleaner::dataFoldersOfTheVendor_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<QString>("otherName"); // a program still installed, when not empty
+    QTest::addColumn<QString>("otherLocation");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("found"); // the rest of `files` stays
+    QTest::addColumn<QStringList>("refused");
+    const QString pf = "C:\\Program Files";
+    QTest::newRow("its vendor's folder alone")
+        << in(pf, "Vexa\\Notes") << "" << ""
+        << QStringList{in(kRoaming, "Vexa\\Notes\\a.ini"), in(kRoaming, "Acme\\Notes\\b.ini"), in(kRoaming, "Notes\\c.ini"),
+                       in(kProgramData, "Vexa\\Notes\\d.dat"), in(kProgramData, "Acme\\Notes\\e.dat")}
+        << QStringList{in(kRoaming, "Vexa\\Notes\\a.ini"), in(kProgramData, "Vexa\\Notes\\d.dat")}
+        << QStringList{in(kRoaming, "Acme\\Notes"), in(kRoaming, "Notes"), in(kProgramData, "Acme\\Notes")};
+    QTest::newRow("names in another case")
+        << in(pf, "Vexa\\Notes") << "" << ""
+        << QStringList{in(kRoaming, "VEXA\\notes\\a.ini"), in(kRoaming, "Acme\\Notes\\b.ini")}
+        << QStringList{in(kRoaming, "VEXA\\notes\\a.ini")} << QStringList{in(kRoaming, "Acme\\Notes")};
+    QTest::newRow("no folder of its vendor: any one folder above")
+        << in(pf, "Vexa\\Notes") << "" << ""
+        << QStringList{in(kRoaming, "Vexa Software\\Notes\\a.ini"), in(kRoaming, "Notes\\c.ini"),
+                       in(kRoaming, "Deep\\Er\\Notes\\x.ini")}
+        << QStringList{in(kRoaming, "Notes\\c.ini"), in(kRoaming, "Vexa Software\\Notes\\a.ini")} << QStringList{};
+    QTest::newRow("each place on its own")
+        << in(pf, "Vexa\\Notes") << "" << ""
+        << QStringList{in(kRoaming, "Acme\\Notes\\b.ini"), in(kProgramData, "Vexa\\Notes\\d.dat"),
+                       in(kProgramData, "Acme\\Notes\\e.dat")}
+        << QStringList{in(kRoaming, "Acme\\Notes\\b.ini"), in(kProgramData, "Vexa\\Notes\\d.dat")}
+        << QStringList{in(kProgramData, "Acme\\Notes")};
+    QTest::newRow("install folder in no vendor folder")
+        << in(pf, "Notes") << "" << "" << QStringList{in(kRoaming, "Notes\\c.ini"), in(kRoaming, "Vexa\\Notes\\a.ini")}
+        << QStringList{in(kRoaming, "Notes\\c.ini"), in(kRoaming, "Vexa\\Notes\\a.ini")} << QStringList{};
+    QTest::newRow("another program's name holds the searched one")
+        << in(pf, "Vexa\\Notes") << "Notes Pro" << in(pf, "Vexa\\Notes Pro")
+        << QStringList{in(kRoaming, "Vexa\\Notes\\a.ini"), in(kRoaming, "Vexa\\Notes\\Sub\\s.ini"),
+                       in(kRoaming, "Vexa\\Notes Pro\\p.ini")}
+        << QStringList{in(kRoaming, "Vexa\\Notes\\a.ini"), in(kRoaming, "Vexa\\Notes\\Sub\\s.ini"),
+                       in(kRoaming, "Vexa\\Notes\\Sub")}
+        << QStringList{};
+}
+
+void TestLeftoverCleaner::dataFoldersOfTheVendor()
+{
+    QFETCH(QString, location);
+    QFETCH(QString, otherName);
+    QFETCH(QString, otherLocation);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, refused);
+    Machine m;
+    m.entry("Zeta", "Zeta Program", (location + "\\uninst.exe").toLocal8Bit(), {{"InstallLocation", location.toLocal8Bit()}});
+    if (!otherName.isEmpty())
+        m.entry("Other", otherName.toLocal8Bit(), "C:\\x\\o.exe", {{"InstallLocation", otherLocation.toLocal8Bit()}});
+    const InstalledProgram zeta = m.record("Zeta");
+    m.removeEntry("Zeta");
+    for (const QString &f : files)
+        m.file(f);
+
+    const CleanResult r = CLeftoverCleaner().CleanLeftovers(zeta);
+    QStringList foundPaths = paths(r.Found);
+    foundPaths.sort(Qt::CaseInsensitive);
+    found.sort(Qt::CaseInsensitive);
+    QCOMPARE(foundPaths, found);
+    QStringList refusedPaths = paths(r.Refused);
+    refusedPaths.sort(Qt::CaseInsensitive);
+    refused.sort(Qt::CaseInsensitive);
+    QCOMPARE(refusedPaths, refused);
+    QVERIFY(r.Failed.isEmpty());
+    for (const QString &f : files)
+        QVERIFY2(m.exists(f) != found.contains(f), qPrintable(f));
+}
+
+void TestLeftoverCleaner::orphanedTwins_data()
+{
+    // The program's second registration; every other program's entry keeps what it names.
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("root");
+    QTest::addColumn<uint>("view");
+    QTest::addColumn<QByteArray>("uninstall");
+    QTest::addColumn<bool>("orphan");
+    const int lm = int(pw::RegRoot::LocalMachine), cu = int(pw::RegRoot::CurrentUser);
+    const uint v32 = pw::CFakeRegistry::View32, v64 = pw::CFakeRegistry::View64;
+    const QByteArray gone = "\"C:\\Apps\\Tool\\uninst.exe\"";
+    QTest::newRow("other view, uninstaller gone") << QByteArray("Tool") << lm << v32 << gone << true;
+    QTest::newRow("per user, uninstaller gone") << QByteArray("Tool") << cu << v64 << gone << true;
+    QTest::newRow("other view, its own uninstaller there")
+        << QByteArray("Tool") << lm << v32 << QByteArray("\"C:\\Apps\\Tool (x86)\\uninst.exe\"") << false;
+    QTest::newRow("uninstaller not named by a path") << QByteArray("Tool") << lm << v32 << QByteArray("MsiExec.exe /X{1234}")
+                                                     << false;
+    QTest::newRow("uninstaller on a drive that is not there")
+        << QByteArray("Tool") << lm << v32 << QByteArray("\"D:\\Tool\\uninst.exe\"") << false;
+    QTest::newRow("another name, uninstaller gone") << QByteArray("Tool Helper") << lm << v32 << gone << false;
+    QTest::newRow("name in another case, uninstaller gone") << QByteArray("TOOL") << cu << v64 << gone << false;
+}
+
+void TestLeftoverCleaner::orphanedTwins()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, root);
+    QFETCH(uint, view);
+    QFETCH(QByteArray, uninstall);
+    QFETCH(bool, orphan);
+    // The program was registered twice; its uninstaller removed its own files and one entry.
+    Machine m;
+    m.fake.folders.SetDrive('D', (QFileInfo(m.root).path() + "/drive_d").toStdString()); // not there
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool\\uninst.exe\"", {{"InstallLocation", "C:\\Apps\\Tool"}});
+    m.entry("Tool", name, uninstall, {{"InstallLocation", "C:\\Apps\\Tool"}}, pw::RegRoot(root), pw::CFakeRegistry::View(view));
+    m.file("C:\\Apps\\Tool (x86)\\uninst.exe");
+    const InstalledProgram tool = m.record("Tool");
+    m.removeEntry("Tool");
+    const QStringList files{"C:\\Apps\\Tool\\readme.txt", in(kRoaming, "Tool\\cfg.ini"), in(kStartMenu, "Tool\\Tool.lnk"),
+                            in(kDesktop, "Tool.lnk")};
+    for (const QString &f : files)
+        m.file(f);
+
+    const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
+    QVERIFY(!r.StillInstalled);
+    QVERIFY(r.Failed.isEmpty());
+    // An orphan goes with the program and claims nothing; another entry keeps its key, its
+    // folder and what bears its name.
+    QCOMPARE(m.hasEntry("Tool", pw::RegRoot(root), pw::CFakeRegistry::View(view)), !orphan);
+    if (orphan)
+        QVERIFY(log().contains("is an orphan of Tool: its uninstaller is gone"));
+    for (const QString &f : files)
+        QVERIFY2(m.exists(f) != orphan, qPrintable(f));
+    QVERIFY(m.exists("C:\\Apps\\Tool (x86)\\uninst.exe"));
+    QCOMPARE(m.fake.registry.OpenHandles(), 0);
+}
+
+void TestLeftoverCleaner::twinWhoseUninstallerCameBackStays()
+{
+    Machine m;
+    using V = pw::CFakeRegistry;
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool\\uninst.exe\"");
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool32\\uninst.exe\"", {}, pw::RegRoot::LocalMachine, V::View32);
+    const InstalledProgram tool = m.record("Tool");
+    m.removeEntry("Tool");
+
+    CLeftoverCleaner cleaner;
+    const CleanResult scan = cleaner.ScanLeftovers(tool);
+    const QString key = QString::fromStdString(kUninstall) + "Tool";
+    QCOMPARE(paths(scan.Found), QStringList({key + "|DisplayName", key + "|UninstallString", key}));
+    // Installed again between the scan and the removal: another installation now.
+    m.file("C:\\Apps\\Tool32\\uninst.exe");
+    cleaner.RemoveLeftovers();
+    QVERIFY(m.hasEntry("Tool", pw::RegRoot::LocalMachine, V::View32));
+    QCOMPARE(cleaner.LastResult().Refused.size(), 3);
+    QVERIFY(log().contains("the uninstaller of this entry is on disk again"));
 }
 
 void TestLeftoverCleaner::matchingIsBelowTheSearchedFolder_data()
