@@ -326,8 +326,8 @@ QString fromLocal(const std::string &text)
 std::string noHost32Message(const std::string &prefix, const std::string &hostExe32)
 {
     return utf8(QCoreApplication::translate("pw::CWineHost",
-                                            "The Wine prefix \"%1\" is a 32-bit prefix (WINEARCH=win32), which only "
-                                            "purgewell-host32.exe can serve, and that was not found (looked for \"%2\"). "
+                                            "purgewell-host32.exe was not found (looked for \"%2\"): the Wine prefix "
+                                            "\"%1\" is a 32-bit prefix (WINEARCH=win32), which only that host can serve. "
                                             "Build the program again with scripts/setup.sh, or install its package again.")
                     .arg(fromLocal(prefix), fromLocal(hostExe32)));
 }
