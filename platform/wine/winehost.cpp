@@ -414,7 +414,14 @@ std::string Wine32Loader(const std::string &wine)
     }
     folder.erase(folder.rfind('/') + 1);
     const std::string beside = folder + "wine";
-    return isExecutable(beside) ? beside : std::string();
+    if (isExecutable(beside))
+        return beside;
+    // Elsewhere a "wine" on PATH that is a program of its own is a loader too. Debian's is a
+    // script that falls back to wine64 when the 32-bit loader is missing: then there is none.
+    const std::string onThePath = onPath("wine");
+    char start[2] = {};
+    std::ifstream(onThePath, std::ios::binary).read(start, 2);
+    return start[0] == '#' && start[1] == '!' ? std::string() : onThePath;
 }
 
 WineArch WineArchFromSystemReg(const std::string &text)

@@ -26,8 +26,10 @@ std::string Wine64Loader(const std::string &wine);
 
 // The loader that runs 32-bit Windows programs for `wine`, and so the programs of a 32-bit
 // prefix: a build's own wine; for the system's Wine the "wine" beside its 64-bit loader (Debian's
-// /usr/lib/wine/wine, from the package wine32), or plain "wine" where Wine has no split loaders.
-// Empty when the system's Wine has its 64-bit loader only (Wine's 32-bit half is not installed).
+// /usr/lib/wine/wine, from the package wine32), else the "wine" on PATH when that is a program
+// and not a script, or plain "wine" where Wine has no split loaders. Empty when the system's
+// Wine has its 64-bit loader only (Debian without wine32: its "wine" script would fall back to
+// wine64, which cannot serve a 32-bit prefix).
 std::string Wine32Loader(const std::string &wine);
 
 // What a Wine prefix is made for: 64-bit Windows (which runs 32-bit programs as well), or 32-bit

@@ -256,6 +256,30 @@ private slots:
         QCOMPARE(started.first(), dir.path() + loader + QLatin1Char('|') + dir.path() + QLatin1Char('/') + host);
     }
 
+    // The system's Wine whose 64-bit loader has no 32-bit one beside it: a "wine" on PATH that is
+    // a program is the 32-bit loader; Debian's "wine", a script that would fall back to wine64,
+    // means Wine's 32-bit half is missing.
+    void wine32LoaderApartFromWine64_data()
+    {
+        QTest::addColumn<bool>("script");
+        QTest::newRow("wine on PATH is a program") << false;
+        QTest::newRow("wine on PATH is a script") << true;
+    }
+    void wine32LoaderApartFromWine64()
+    {
+        QFETCH(bool, script);
+        QTemporaryDir dir;
+        const QString wine = dir.path() + QStringLiteral("/bin/wine");
+        if (script)
+            makeLoggingLoader(wine, dir.path() + QStringLiteral("/log"));
+        else
+            QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/bin")) && QFile::copy(QStringLiteral("/bin/true"), wine));
+        makeLoggingLoader(dir.path() + QStringLiteral("/lib/wine64"), dir.path() + QStringLiteral("/log"));
+        PathGuard path({dir.path() + QStringLiteral("/bin"), dir.path() + QStringLiteral("/lib")});
+        QCOMPARE(QString::fromStdString(Wine64Loader("wine")), dir.path() + QStringLiteral("/lib/wine64"));
+        QCOMPARE(QString::fromStdString(Wine32Loader("wine")), script ? QString() : wine);
+    }
+
     // A 32-bit prefix that cannot be served here: the message names the cause and the way out,
     // instead of Wine's "Bad EXE format".
     void unservable32BitPrefix_data()
