@@ -48,7 +48,9 @@ row_shown 2 && fail "the list shows a third program"
 import -window "$main" "$PW_SHOTS/windows-main.png"
 
 xdotool mousemove $((MX + 660)) $((MY + 156)) click 1 # the trash button of "Vexa Notes"
-wait_for 30 test -n "$(dialog)" || fail "no confirmation came"
+# Looked for anew each second (a "$(dialog)" in the arguments would be looked for once, at once).
+a_dialog() { [ -n "$(dialog)" ]; }
+wait_for 30 a_dialog || fail "no confirmation came"
 read -r confirm DX DY <<<"$(dialog)"
 import -window root "$PW_SHOTS/windows-confirm.png"
 xdotool mousemove $((DX + 466)) $((DY + 351)) click 1 # OK, residual files ticked
