@@ -2,6 +2,7 @@
 # (`cpack -G DEB` in the build folder). The layout:
 #   bin/purgewell
 #   lib/purgewell/purgewell-host.exe                  (found relative to bin/purgewell)
+#   lib/purgewell/purgewell-host32.exe                (beside it, for 32-bit prefixes)
 #   share/purgewell/{Resources,QSS,translations,uiconfig}   (the data folder, likewise)
 #   share/applications/example.vendrix.Purgewell.desktop
 #   share/metainfo/example.vendrix.Purgewell.metainfo.xml
@@ -9,7 +10,7 @@
 set(_pw_desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
 
 install(TARGETS purgewell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(PROGRAMS ${PURGEWELL_HOST_EXE} DESTINATION ${PURGEWELL_INSTALL_HOSTDIR})
+install(PROGRAMS ${PURGEWELL_HOST_EXE} ${PURGEWELL_HOST32_EXE} DESTINATION ${PURGEWELL_INSTALL_HOSTDIR})
 install(DIRECTORY ${PURGEWELL_RUNTIME_DIR}/Resources ${PURGEWELL_RUNTIME_DIR}/QSS
                   ${PURGEWELL_RUNTIME_DIR}/translations
         DESTINATION ${PURGEWELL_INSTALL_DATADIR})
@@ -20,7 +21,10 @@ install(DIRECTORY ${PURGEWELL_ICON_THEME_DIR}/hicolor DESTINATION ${CMAKE_INSTAL
 
 # The Debian package: purgewell_<version>_<arch>.deb. The Qt libraries come from dpkg-shlibdeps;
 # Wine runs the host (wine64 is the 64-bit loader the host needs); the xcb platform plugin and
-# the GIF and ICO readers are in libqt5gui5, which shlibdeps names.
+# the GIF and ICO readers are in libqt5gui5, which shlibdeps names. Wine's 32-bit half, wine32
+# (Architecture i386, Multi-Arch: foreign, so it satisfies the name from amd64 where i386 is
+# enabled, as Debian's own wine64 recommends it), runs 32-bit prefixes and 32-bit programs; it
+# is recommended, not required, as many systems have no i386 packages.
 set(CPACK_PACKAGE_NAME purgewell)
 set(CPACK_PACKAGE_VENDOR "Vendrix Software")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -37,7 +41,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine, wine64")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine32, qttranslations5-l10n, fonts-dejavu-core")
 set(CPACK_STRIP_FILES TRUE)
 # Chinese and Japanese texts need CJK fonts: the small WenQuanYi Micro Hei (Simplified Chinese) and
 # IPAGothic (Japanese), or Noto Sans CJK, which many desktops have already.

@@ -24,6 +24,9 @@ rm -f "$build"/purgewell_*.deb
 deb=$(ls "$build"/purgewell_*.deb)
 echo "== package: $deb"
 dpkg-deb -f "$deb" Package Version Depends Recommends
+# Wine's 32-bit half runs 32-bit prefixes and programs; recommended by its package name.
+dpkg-deb -f "$deb" Recommends | tr ',' '\n' | sed 's/^ *//' | grep -qx wine32 \
+  || fail "the package does not recommend wine32"
 
 work=$(mktemp -d /tmp/purgewell-package.XXXXXX)
 installed=0
@@ -50,9 +53,11 @@ for f in /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xm
          /usr/share/icons/hicolor/48x48/apps/$id.png /usr/share/icons/hicolor/scalable/apps/$id.svg \
          /usr/share/purgewell/uiconfig /usr/share/purgewell/QSS/SK.qss \
          /usr/share/purgewell/Resources/btn_uninstall.png /usr/share/purgewell/translations/purgewell_de.qm \
-         /usr/lib/purgewell/purgewell-host.exe; do
+         /usr/lib/purgewell/purgewell-host.exe /usr/lib/purgewell/purgewell-host32.exe; do
   [ -f "$f" ] || fail "$f is missing"
 done
+file -b /usr/lib/purgewell/purgewell-host32.exe | grep -q "PE32 executable.*Intel 80386" \
+  || fail "purgewell-host32.exe is no 32-bit Windows program: $(file -b /usr/lib/purgewell/purgewell-host32.exe)"
 out=$(desktop-file-validate /usr/share/applications/$id.desktop 2>&1) || fail "desktop-file-validate: $out"
 [ -z "$out" ] || fail "desktop-file-validate is not clean: $out"
 appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml || fail "appstreamcli validate"
@@ -145,7 +150,7 @@ echo "== removing the package"
 DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get remove -y -qq purgewell
 installed=0
 for f in /usr/bin/purgewell /usr/share/applications/$id.desktop /usr/share/purgewell/uiconfig \
-         /usr/lib/purgewell/purgewell-host.exe; do
+         /usr/lib/purgewell/purgewell-host.exe /usr/lib/purgewell/purgewell-host32.exe; do
   [ ! -e "$f" ] || fail "$f is still there after the package was removed"
 done
 dpkg-query -W -f='${Status}' purgewell 2>/dev/null | grep -q 'install ok installed' && fail "purgewell is still installed"

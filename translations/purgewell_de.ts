@@ -421,4 +421,23 @@ kein Update verfügbar.</translation>
         <translation>Vendrix Purgewell läuft bereits!</translation>
     </message>
 </context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>purgewell-host32.exe wurde nicht gefunden (gesucht unter &quot;%2&quot;): Der Wine-Präfix &quot;%1&quot; ist ein 32-Bit-Präfix (WINEARCH=win32), den nur dieses Hilfsprogramm bedienen kann. Erstellen Sie das Programm mit scripts/setup.sh neu oder installieren Sie sein Paket erneut.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Der Wine-Präfix &quot;%1&quot; ist ein 32-Bit-Präfix (WINEARCH=win32), und der 32-Bit-Teil von Wine, der seine Programme ausführt, ist nicht installiert. Installieren Sie ihn (unter Debian und Ubuntu als root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386) und starten Sie Vendrix Purgewell dann erneut.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Der Wine-Präfix &quot;%1&quot; ist ein 32-Bit-Präfix (WINEARCH=win32), und das Wine, mit dem er läuft (&quot;%2&quot;), kann keine 32-Bit-Programme ausführen: Sein 32-Bit-Teil (wine32) fehlt. Geben Sie dem Präfix in seiner Verwaltung ein Wine mit 32-Bit-Unterstützung und starten Sie Vendrix Purgewell dann erneut.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Der Wine-Präfix &quot;%1&quot; ist ein 32-Bit-Präfix (WINEARCH=win32), und der 32-Bit-Lader von Wine (&quot;%2&quot;) kann auf diesem System nicht laufen (Exec format error): Es führt keine 32-Bit-Programme aus. Schalten Sie die 32-Bit-Unterstützung des Linux-Kernels ein (IA-32-Emulation, die Boot-Option ia32_emulation=1, wo sie ausgeschaltet ist), oder verwalten Sie diesen Präfix auf einem System, das 32-Bit-Programme ausführt.</translation>
+    </message>
+</context>
 </TS>

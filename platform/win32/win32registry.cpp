@@ -17,6 +17,12 @@ HKEY handleOf(RegKey key)
 {
     if (key >= 0x80000000u && key <= 0x80000006u)
         return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(key))));
+#ifndef _WIN64
+    // A 32-bit process has no handle above 32 bits: such a value is no key, rather than the
+    // key whose handle its low half happens to be.
+    if (key > 0xFFFFFFFFu)
+        return nullptr;
+#endif
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(key));
 }
 

@@ -1,10 +1,15 @@
 #include "platform/wine/winehost.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QString>
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <set>
 #include <thread>
@@ -194,7 +199,10 @@ std::vector<std::string> wineEnvironment(const std::string &prefix, const std::s
     bool haveDebug = false;
     const std::string server = wineserverBeside(wine);
     for (char **e = environ; e && *e; ++e) {
-        if (!std::strncmp(*e, "WINEPREFIX=", 11))
+        // The prefix's own architecture decides which loader runs in it; a WINEARCH left in the
+        // environment for another prefix would only make Wine refuse this one, and a new prefix
+        // is made 64-bit.
+        if (!std::strncmp(*e, "WINEPREFIX=", 11) || !std::strncmp(*e, "WINEARCH=", 9))
             continue;
         if (!server.empty() && (!std::strncmp(*e, "WINESERVER=", 11) || !std::strncmp(*e, "WINELOADER=", 11)))
             continue;
@@ -297,6 +305,78 @@ std::string onPath(const std::string &name)
     return std::string();
 }
 
+// The file `name` in the folder of `path`.
+std::string besideFile(const std::string &path, const std::string &name)
+{
+    const size_t slash = path.rfind('/');
+    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + name;
+}
+
+std::string utf8(const QString &text)
+{
+    return text.toUtf8().toStdString();
+}
+
+QString fromLocal(const std::string &text)
+{
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+// A 32-bit prefix whose 32-bit host was not installed or built.
+std::string noHost32Message(const std::string &prefix, const std::string &hostExe32)
+{
+    return utf8(QCoreApplication::translate("pw::CWineHost",
+                                            "purgewell-host32.exe was not found (looked for \"%2\"): the Wine prefix "
+                                            "\"%1\" is a 32-bit prefix (WINEARCH=win32), which only that host can serve. "
+                                            "Build the program again with scripts/setup.sh, or install its package again.")
+                    .arg(fromLocal(prefix), fromLocal(hostExe32)));
+}
+
+// A 32-bit prefix whose Wine has no 32-bit half: the system's without the package wine32, or a
+// build made for 64-bit programs only.
+std::string no32BitWineMessage(const std::string &prefix, const std::string &wine)
+{
+    if (wine.find('/') == std::string::npos)
+        return utf8(QCoreApplication::translate(
+                        "pw::CWineHost",
+                        "The Wine prefix \"%1\" is a 32-bit prefix (WINEARCH=win32), and Wine's 32-bit half, which runs "
+                        "its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture "
+                        "i386 && apt-get update && apt-get install wine32:i386), then start Vendrix Purgewell again.")
+                        .arg(fromLocal(prefix)));
+    return utf8(QCoreApplication::translate("pw::CWineHost",
+                                            "The Wine prefix \"%1\" is a 32-bit prefix (WINEARCH=win32), and the Wine it "
+                                            "runs with (\"%2\") cannot run 32-bit programs: its 32-bit half (wine32) is "
+                                            "missing. Give the prefix a Wine with 32-bit support in its manager, then start "
+                                            "Vendrix Purgewell again.")
+                    .arg(fromLocal(prefix), fromLocal(wine)));
+}
+
+// A 32-bit prefix whose 32-bit loader is there but cannot run: the system runs no 32-bit x86
+// programs (a kernel without its 32-bit emulation, or another processor).
+std::string cannotRun32BitMessage(const std::string &prefix, const std::string &loader)
+{
+    return utf8(QCoreApplication::translate(
+                    "pw::CWineHost",
+                    "The Wine prefix \"%1\" is a 32-bit prefix (WINEARCH=win32), and Wine's 32-bit loader (\"%2\") cannot "
+                    "run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel's "
+                    "32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this "
+                    "prefix on a system that runs 32-bit programs.")
+                    .arg(fromLocal(prefix), fromLocal(loader)));
+}
+
+// Why a 32-bit prefix's host did not start, told from what Wine wrote: a 32-bit loader the
+// system cannot execute, or a loader with no 32-bit half (a 64-bit one refuses a 32-bit prefix;
+// Debian's "wine" script falls back to wine64 and says wine32 is missing). Empty otherwise.
+std::string why32BitHostFailed(const std::string &raw, const std::string &prefix, const std::string &wine,
+                               const std::string &loader)
+{
+    if (raw.find("Exec format error") != std::string::npos)
+        return cannotRun32BitMessage(prefix, loader);
+    if (raw.find("32-bit installation") != std::string::npos || raw.find("wine32 is missing") != std::string::npos)
+        return no32BitWineMessage(prefix, wine);
+    return std::string();
+}
+
 } // namespace
 
 std::string Wine64Loader(const std::string &wine)
@@ -317,6 +397,80 @@ std::string Wine64Loader(const std::string &wine)
     const std::string beside = wine.substr(0, slash + 1) + "wine64";
     return isExecutable(beside) ? beside : wine;
 }
+
+std::string Wine32Loader(const std::string &wine)
+{
+    // A build's wine is its 32-bit loader where the loaders are split, else its only one.
+    if (wine.find('/') != std::string::npos || wine != "wine" || onPath("wine").empty())
+        return wine;
+    const std::string loader64 = Wine64Loader(wine);
+    if (loader64.find('/') == std::string::npos)
+        return wine; // no split loaders: "wine" serves both
+    // The 32-bit loader lies beside the real 64-bit one (symbolic links resolved, as on PATH).
+    std::string folder = loader64;
+    if (char *real = realpath(loader64.c_str(), nullptr)) {
+        folder = real;
+        std::free(real);
+    }
+    folder.erase(folder.rfind('/') + 1);
+    const std::string beside = folder + "wine";
+    if (isExecutable(beside))
+        return beside;
+    // Elsewhere a "wine" on PATH that is a program of its own is a loader too. Debian's is a
+    // script that falls back to wine64 when the 32-bit loader is missing: then there is none.
+    const std::string onThePath = onPath("wine");
+    char start[2] = {};
+    std::ifstream(onThePath, std::ios::binary).read(start, 2);
+    return start[0] == '#' && start[1] == '!' ? std::string() : onThePath;
+}
+
+WineArch WineArchFromSystemReg(const std::string &text)
+{
+    bool header = true;
+    size_t start = 0;
+    while (start < text.size() || header) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (header) {
+            if (line != "WINE REGISTRY Version 2")
+                return WineArch::Win32;
+            header = false;
+            continue;
+        }
+        const size_t p = line.find_first_not_of(" \t\f\v");
+        if (p == std::string::npos)
+            continue;
+        if (line[p] == '[')
+            break; // the first key: the file's own options come before it
+        if (line.compare(p, 6, "#arch=") == 0)
+            return line.compare(p + 6, std::string::npos, "win64") == 0 ? WineArch::Win64 : WineArch::Win32;
+    }
+    return WineArch::Win32;
+}
+
+WineArch PrefixArch(const std::string &prefix)
+{
+    std::ifstream file(prefix + "/system.reg", std::ios::binary);
+    if (!file)
+        return WineArch::Win64;
+    // The options are the first few lines; a prefix's system.reg is megabytes long.
+    std::string head(64 * 1024, '\0');
+    file.read(&head[0], std::streamsize(head.size()));
+    head.resize(size_t(file.gcount()));
+    return WineArchFromSystemReg(head);
+}
+
+// What one start runs: the host the prefix's architecture needs, and the loader for it.
+struct CWineHost::Launch {
+    WineArch arch = WineArch::Win64;
+    std::string loader;
+    std::string hostExe;
+};
 
 struct CWineHost::Connection {
     uint32_t generation = 0;
@@ -372,21 +526,31 @@ CWineHost::Options CWineHost::DefaultOptions()
     }
     while (options.prefix.size() > 1 && options.prefix.back() == '/')
         options.prefix.pop_back();
-    char self[4096];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n > 0) {
-        std::string dir(self, size_t(n));
-        dir.erase(dir.rfind('/'));
-        options.hostExe = dir + "/purgewell-host.exe";
+    // Both hosts are found the same way: beside this executable, then where `cmake --install`
+    // puts them relative to it, then in the build tree. purgewell-host32.exe always lies beside
+    // purgewell-host.exe.
+    const auto find = [](const std::string &name) {
+        std::string found;
+        char self[4096];
+        const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+        if (n > 0) {
+            std::string dir(self, size_t(n));
+            dir.erase(dir.rfind('/'));
+            found = dir + "/" + name;
 #ifdef PURGEWELL_HOST_FROM_BIN
-        if (!exists(options.hostExe) && exists(dir + "/" PURGEWELL_HOST_FROM_BIN))
-            options.hostExe = dir + "/" PURGEWELL_HOST_FROM_BIN;
+            const std::string installed = besideFile(dir + "/" PURGEWELL_HOST_FROM_BIN, name);
+            if (!exists(found) && exists(installed))
+                found = installed;
 #endif
-    }
+        }
 #ifdef PURGEWELL_HOST_BUILD_PATH
-    if (options.hostExe.empty() || !exists(options.hostExe))
-        options.hostExe = PURGEWELL_HOST_BUILD_PATH;
+        if (found.empty() || !exists(found))
+            found = besideFile(PURGEWELL_HOST_BUILD_PATH, name);
 #endif
+        return found;
+    };
+    options.hostExe = find("purgewell-host.exe");
+    options.hostExe32 = find("purgewell-host32.exe");
     return options;
 }
 
@@ -398,7 +562,7 @@ CWineHost::~CWineHost()
     m_conn.reset();
 }
 
-bool CWineHost::PrepareLocked(std::string *error)
+bool CWineHost::PrepareLocked(Launch *launch, std::string *error)
 {
     const std::string &prefix = m_options.prefix;
     if (prefix.empty() || prefix[0] != '/') {
@@ -410,11 +574,28 @@ bool CWineHost::PrepareLocked(std::string *error)
                  + "\" is not a folder. Point WINEPREFIX at a Wine prefix folder, or unset it to use ~/.wine.";
         return false;
     }
+    // A prefix that does not exist yet is made 64-bit below.
+    launch->arch = exists(prefix) ? PrefixArch(prefix) : WineArch::Win64;
+    if (launch->arch == WineArch::Win32) {
+        if (m_options.hostExe32.empty() || !exists(m_options.hostExe32)) {
+            *error = noHost32Message(prefix, m_options.hostExe32);
+            return false;
+        }
+        launch->hostExe = m_options.hostExe32;
+        launch->loader = Wine32Loader(m_options.wine);
+        if (launch->loader.empty()) {
+            *error = no32BitWineMessage(prefix, m_options.wine);
+            return false;
+        }
+        return true;
+    }
     if (m_options.hostExe.empty() || !exists(m_options.hostExe)) {
         *error = "purgewell-host.exe was not found (looked for \"" + m_options.hostExe
                  + "\"). Build the program again with scripts/setup.sh.";
         return false;
     }
+    launch->hostExe = m_options.hostExe;
+    launch->loader = Wine64Loader(m_options.wine);
     if (exists(prefix))
         return true;
 
@@ -435,7 +616,7 @@ bool CWineHost::PrepareLocked(std::string *error)
         *error = std::string("Could not create a pipe: ") + std::strerror(errno);
         return false;
     }
-    const pid_t pid = spawnWine(Wine64Loader(m_options.wine), {"wineboot", "--init"}, env, -1, -1, errPipe[1], std::string());
+    const pid_t pid = spawnWine(launch->loader, {"wineboot", "--init"}, env, -1, -1, errPipe[1], std::string());
     const int spawnErrno = errno;
     close(errPipe[1]);
     if (pid < 0) {
@@ -480,18 +661,20 @@ std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<s
         return nullptr;
     }
     std::string error;
-    if (!PrepareLocked(&error)) {
+    Launch launch;
+    if (!PrepareLocked(&launch, &error)) {
         m_lastError = error;
         return nullptr;
     }
+    const bool prefix32 = launch.arch == WineArch::Win32;
     int toHost[2], fromHost[2], errPipe[2];
     if (pipe2(toHost, O_CLOEXEC) != 0 || pipe2(fromHost, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) {
         m_lastError = std::string("Could not create a pipe: ") + std::strerror(errno);
         return nullptr;
     }
     const std::string driveC = m_options.prefix + "/drive_c";
-    const pid_t pid = spawnWine(Wine64Loader(m_options.wine), {m_options.hostExe}, wineEnvironment(m_options.prefix, m_options.wine), toHost[0],
-                                fromHost[1], errPipe[1], isDirectory(driveC) ? driveC : std::string());
+    const pid_t pid = spawnWine(launch.loader, {launch.hostExe}, wineEnvironment(m_options.prefix, m_options.wine),
+                                toHost[0], fromHost[1], errPipe[1], isDirectory(driveC) ? driveC : std::string());
     const int spawnErrno = errno;
     close(toHost[0]);
     close(fromHost[1]);
@@ -502,8 +685,11 @@ std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<s
     conn->tail = std::make_shared<ErrorTail>();
     if (pid < 0) {
         close(errPipe[0]);
-        m_lastError = spawnErrno == ENOENT ? wineMissing(m_options.wine)
-                                           : "Could not start " + m_options.wine + ": " + std::strerror(spawnErrno);
+        if (prefix32 && spawnErrno == ENOEXEC)
+            m_lastError = cannotRun32BitMessage(m_options.prefix, launch.loader);
+        else
+            m_lastError = spawnErrno == ENOENT ? wineMissing(m_options.wine)
+                                               : "Could not start " + m_options.wine + ": " + std::strerror(spawnErrno);
         return nullptr;
     }
     drain(errPipe[0], conn->tail);
@@ -519,13 +705,19 @@ std::shared_ptr<CWineHost::Connection> CWineHost::StartLocked(std::unique_lock<s
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         conn->pid = -1;
-        std::string said = wineMessage(conn->tail->Get());
+        const std::string raw = conn->tail->Get();
+        if (prefix32 && !answered) {
+            m_lastError = why32BitHostFailed(raw, m_options.prefix, m_options.wine, launch.loader);
+            if (!m_lastError.empty())
+                return nullptr;
+        }
+        std::string said = wineMessage(raw);
         if (!answered && said.empty() && std::chrono::steady_clock::now() >= deadline)
             said = "it gave no answer within " + std::to_string(kHelloTimeoutMs / 1000) + " seconds";
         else if (answered && said.empty())
             said = "it speaks another protocol version (an old build?)";
-        m_lastError = "Wine could not start purgewell-host.exe in the prefix \"" + m_options.prefix + "\""
-                      + (said.empty() ? "." : ": " + said);
+        m_lastError = std::string("Wine could not start ") + (prefix32 ? "purgewell-host32.exe" : "purgewell-host.exe")
+                      + " in the prefix \"" + m_options.prefix + "\"" + (said.empty() ? "." : ": " + said);
         return nullptr;
     }
     conn->generation = ++m_generation;

@@ -24,11 +24,33 @@ namespace pw {
 // build whose wine serves both, or no Wine at all).
 std::string Wine64Loader(const std::string &wine);
 
+// The loader that runs 32-bit Windows programs for `wine`, and so the programs of a 32-bit
+// prefix: a build's own wine; for the system's Wine the "wine" beside its 64-bit loader (Debian's
+// /usr/lib/wine/wine, from the package wine32), else the "wine" on PATH when that is a program
+// and not a script, or plain "wine" where Wine has no split loaders. Empty when the system's
+// Wine has its 64-bit loader only (Debian without wine32: its "wine" script would fall back to
+// wine64, which cannot serve a 32-bit prefix).
+std::string Wine32Loader(const std::string &wine);
+
+// What a Wine prefix is made for: 64-bit Windows (which runs 32-bit programs as well), or 32-bit
+// Windows only (WINEARCH=win32), where no 64-bit program runs.
+enum class WineArch { Win64, Win32 };
+
+// The architecture a prefix's system.reg declares, read as Wine reads it: the "#arch=win32" or
+// "#arch=win64" line among the options before the first key. Wine takes a registry file that
+// has no such line, one it cannot read (no "WINE REGISTRY Version 2" header) or one naming an
+// architecture it does not know for a 32-bit prefix, and so does this.
+WineArch WineArchFromSystemReg(const std::string &text);
+// The architecture of the prefix folder `prefix`, from its system.reg; a prefix without a
+// readable system.reg (a new one) is made 64-bit.
+WineArch PrefixArch(const std::string &prefix);
+
 class CWineHost {
 public:
     struct Options {
         std::string prefix;   // absolute path of the Wine prefix
-        std::string hostExe;  // purgewell-host.exe
+        std::string hostExe;   // purgewell-host.exe, for 64-bit prefixes
+        std::string hostExe32; // purgewell-host32.exe, for 32-bit prefixes
         // The wine binary: "wine" on PATH, or the path of a manager's build. The wineserver
         // beside a build's wine (where the build ships one) serves it.
         std::string wine = "wine";
@@ -37,7 +59,7 @@ public:
         // lifts it, by a Restart() with the flag cleared.
         bool readOnly = false;
     };
-    // WINEPREFIX (default ~/.wine), and the host beside this executable or in the build tree.
+    // WINEPREFIX (default ~/.wine), and the hosts beside this executable or in the build tree.
     static Options DefaultOptions();
 
     explicit CWineHost(Options options);
@@ -45,7 +67,10 @@ public:
     CWineHost(const CWineHost &) = delete;
     CWineHost &operator=(const CWineHost &) = delete;
 
-    // Starts the host unless it runs. On failure gives a message the user can be shown.
+    // Starts the host unless it runs: the one the prefix's architecture needs (PrefixArch), with
+    // the loader that runs it, purgewell-host.exe with Wine64Loader in a 64-bit prefix and
+    // purgewell-host32.exe with Wine32Loader in a 32-bit one. On failure gives a message the user
+    // can be shown, for a 32-bit prefix that cannot be served here one that names the cause.
     bool Start(std::string *error);
     // Ends the running host, if any (handles from it become invalid).
     void Stop();
@@ -79,8 +104,9 @@ public:
 
 private:
     struct Connection;
+    struct Launch;
     std::shared_ptr<Connection> StartLocked(std::unique_lock<std::mutex> &lock);
-    bool PrepareLocked(std::string *error);
+    bool PrepareLocked(Launch *launch, std::string *error);
     bool Await(std::unique_lock<std::mutex> &lock, const std::shared_ptr<Connection> &conn, uint32_t id,
                std::string *reply);
     void MarkDeadLocked(const std::shared_ptr<Connection> &conn);

@@ -16,11 +16,13 @@ inline bool write(const QString &path, const QByteArray &data)
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
-// A prefix as Wine leaves it: drive_c/ and system.reg.
-inline void makePrefix(const QString &path)
+// A prefix as Wine leaves it: drive_c/ and system.reg, 64-bit or (`arch` "win32") 32-bit.
+inline void makePrefix(const QString &path, const char *arch = "win64")
 {
     QDir().mkpath(path + QStringLiteral("/drive_c/windows"));
-    write(path + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n");
+    write(path + QStringLiteral("/system.reg"),
+          QByteArray("WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=") + arch
+              + "\n\n[Software] 1700000000\n");
 }
 
 } // namespace prefixtree

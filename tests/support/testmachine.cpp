@@ -1,7 +1,9 @@
 #include "support/testmachine.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include "platform/win32/win32platform.h"
@@ -60,6 +62,36 @@ QString CTestMachine::WindowsHelperDir()
     return QStringLiteral(PURGEWELL_WINDOWS_TEST_DIR);
 }
 
+namespace {
+
+QString why32BitProgramsDoNotRun()
+{
+#ifdef PURGEWELL_PROBE32
+    const QString probe = QStringLiteral(PURGEWELL_PROBE32);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(probe, QStringList());
+    if (!process.waitForStarted(60000))
+        return QStringLiteral("This machine runs no 32-bit Windows programs: %1 could not be started (%2).")
+            .arg(probe, process.errorString());
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished(10000);
+        return QStringLiteral("This machine runs no 32-bit Windows programs: %1 did not end.").arg(probe);
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QStringLiteral("This machine runs no 32-bit Windows programs: %1 ended with code %2. %3")
+            .arg(probe)
+            .arg(process.exitCode())
+            .arg(QString::fromLocal8Bit(process.readAll()).trimmed());
+    return QString();
+#else
+    return QStringLiteral("This build has no 32-bit probe program to tell whether 32-bit Windows programs run.");
+#endif
+}
+
+} // namespace
+
 #else
 
 CTestMachine::CTestMachine() = default;
@@ -95,7 +127,49 @@ QString CTestMachine::WindowsHelperDir()
     return CTestWinePrefix::WindowsHelperDir();
 }
 
+namespace {
+
+QString why32BitProgramsDoNotRun()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("wine")).isEmpty())
+        return QStringLiteral("Wine is not installed.");
+    const QString loader = QFile::decodeName(QByteArray::fromStdString(pw::Wine32Loader("wine")));
+    if (loader.isEmpty())
+        return QStringLiteral("Wine's 32-bit half (the package wine32) is not installed: there is no 32-bit loader "
+                              "beside %1.")
+            .arg(QFile::decodeName(QByteArray::fromStdString(pw::Wine64Loader("wine"))));
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(loader, {QStringLiteral("--version")});
+    if (!process.waitForStarted(30000))
+        return QStringLiteral("Wine's 32-bit loader %1 cannot run on this machine (%2): its kernel runs no 32-bit "
+                              "programs, so no 32-bit Windows program or WINEARCH=win32 prefix runs here.")
+            .arg(loader, process.errorString());
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished(10000);
+        return QStringLiteral("Wine's 32-bit loader %1 did not answer.").arg(loader);
+    }
+    const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QStringLiteral("Wine's 32-bit loader %1 cannot run on this machine: it ended with code %2. %3")
+            .arg(loader)
+            .arg(process.exitCode())
+            .arg(said);
+    return QString();
+}
+
+} // namespace
+
 #endif
+
+bool CTestMachine::Runs32BitPrograms(QString *reason)
+{
+    static const QString why = why32BitProgramsDoNotRun();
+    if (reason)
+        *reason = why;
+    return why.isEmpty();
+}
 
 QString CTestMachine::DrivePath(const QString &relative) const
 {

@@ -52,6 +52,13 @@ public:
     // The folder holding the Windows test helper programs (pwtesthelper.exe).
     static QString WindowsHelperDir();
 
+    // Whether this machine runs 32-bit Windows programs; when it does not, *reason says why, for
+    // the QSKIP of every test that needs them. The Linux build tries Wine's 32-bit loader
+    // (pw::Wine32Loader) once: it is missing without Wine's 32-bit half, and a kernel without
+    // its 32-bit emulation cannot execute it. The Windows build starts a 32-bit program once.
+    // The answer is kept for the rest of the test program.
+    static bool Runs32BitPrograms(QString *reason);
+
 #ifndef Q_OS_WIN
     // What only the Linux build has: the prefix and the client of the host in it.
     CTestWinePrefix &Prefix() { return m_prefix; }

@@ -11,7 +11,10 @@ const char kOverrides[] = "mscoree,mshtml=;winemenubuilder.exe=d";
 
 } // namespace
 
-CTestWinePrefix::CTestWinePrefix() : m_dir(QDir::tempPath() + QStringLiteral("/pwtest-XXXXXX")) {}
+CTestWinePrefix::CTestWinePrefix(pw::WineArch arch)
+    : m_dir(QDir::tempPath() + QStringLiteral("/pwtest-XXXXXX")), m_arch(arch)
+{
+}
 
 CTestWinePrefix::~CTestWinePrefix()
 {
@@ -51,18 +54,43 @@ QProcessEnvironment CTestWinePrefix::Environment() const
     env.insert(QStringLiteral("WINEPREFIX"), Path());
     env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
     env.insert(QStringLiteral("WINEDLLOVERRIDES"), QString::fromLatin1(kOverrides));
+    // Only a new prefix heeds it; the test decides, not the caller's shell.
+    if (m_arch == pw::WineArch::Win32)
+        env.insert(QStringLiteral("WINEARCH"), QStringLiteral("win32"));
+    else
+        env.remove(QStringLiteral("WINEARCH"));
     return env;
+}
+
+QString CTestWinePrefix::Loader() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(m_arch == pw::WineArch::Win32 ? pw::Wine32Loader("wine")
+                                                                                      : pw::Wine64Loader("wine")));
+}
+
+QString CTestWinePrefix::RegView() const
+{
+    return m_arch == pw::WineArch::Win32 ? QStringLiteral("/reg:32") : QStringLiteral("/reg:64");
 }
 
 int CTestWinePrefix::RunWine(const QString &program, const QStringList &arguments, QString *output,
                              int timeoutMs) const
 {
+    const QString loader = Loader();
+    if (loader.isEmpty()) {
+        if (output)
+            *output = QStringLiteral("Wine's 32-bit half (wine32) is not installed.");
+        return -1;
+    }
     QProcess wine;
     wine.setProcessEnvironment(Environment());
     wine.setProcessChannelMode(QProcess::MergedChannels);
-    wine.start(QString::fromStdString(pw::Wine64Loader("wine")), QStringList{program} + arguments);
-    if (!wine.waitForStarted(30000))
+    wine.start(loader, QStringList{program} + arguments);
+    if (!wine.waitForStarted(30000)) {
+        if (output)
+            *output = loader + QStringLiteral(": ") + wine.errorString();
         return -1;
+    }
     if (!wine.waitForFinished(timeoutMs)) {
         wine.kill();
         wine.waitForFinished(10000);
@@ -91,7 +119,7 @@ bool CTestWinePrefix::Create(QString *error)
     const int set = RunWine(QStringLiteral("reg"),
                             {QStringLiteral("add"), QStringLiteral("HKCU\\Software\\Wine\\Drivers"), QStringLiteral("/v"),
                              QStringLiteral("Graphics"), QStringLiteral("/d"), QStringLiteral("null"),
-                             QStringLiteral("/f")},
+                             QStringLiteral("/f"), RegView()},
                             &output);
     if (set != 0) {
         *error = QStringLiteral("Could not select the null graphics driver: ") + output;
@@ -142,12 +170,18 @@ pw::CWineHost::Options CTestWinePrefix::HostOptions() const
     pw::CWineHost::Options options;
     options.prefix = Path().toStdString();
     options.hostExe = HostExe().toStdString();
+    options.hostExe32 = HostExe32().toStdString();
     return options;
 }
 
 QString CTestWinePrefix::HostExe()
 {
     return QStringLiteral(PURGEWELL_HOST_EXE);
+}
+
+QString CTestWinePrefix::HostExe32()
+{
+    return QStringLiteral(PURGEWELL_HOST32_EXE);
 }
 
 QString CTestWinePrefix::WindowsHelperDir()

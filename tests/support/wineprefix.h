@@ -13,6 +13,9 @@
 //   QVERIFY2(prefix.Create(&error), qPrintable(error));
 //   QVERIFY2(prefix.InstallSilently(installerPath, &error), qPrintable(error));
 //   pw::CWinePlatform platform(prefix.HostOptions());
+//
+// CTestWinePrefix(pw::WineArch::Win32) makes a 32-bit prefix (WINEARCH=win32) instead, run with
+// Wine's 32-bit loader; it can only be made where CTestMachine::Runs32BitPrograms() says so.
 #include "platform/wine/winehost.h"
 
 #include <QProcessEnvironment>
@@ -22,13 +25,20 @@
 
 class CTestWinePrefix {
 public:
-    CTestWinePrefix();
+    explicit CTestWinePrefix(pw::WineArch arch = pw::WineArch::Win64);
     ~CTestWinePrefix();
     CTestWinePrefix(const CTestWinePrefix &) = delete;
     CTestWinePrefix &operator=(const CTestWinePrefix &) = delete;
 
     bool Create(QString *error);
     bool IsCreated() const { return m_created; }
+    pw::WineArch Arch() const { return m_arch; }
+    // The loader that runs the prefix's programs: pw::Wine64Loader("wine") for a 64-bit prefix,
+    // pw::Wine32Loader("wine") for a 32-bit one (empty when Wine has no 32-bit half).
+    QString Loader() const;
+    // The switch that names the prefix's registry view to Wine's reg: "/reg:64", or "/reg:32" in
+    // a 32-bit prefix, which has no other.
+    QString RegView() const;
 
     // The prefix folder, and its C: drive.
     QString Path() const;
@@ -36,9 +46,10 @@ public:
     // Native path of a path below C:, e.g. DrivePath("Program Files/App") (as spelled on disk).
     QString DrivePath(const QString &relative) const;
 
-    // Runs `wine program arguments...` in the prefix with the 64-bit loader (pw::Wine64Loader;
-    // so "reg" acts on the 64-bit view unless told /reg:32) and waits for it (at most timeoutMs).
-    // Returns its exit code, or -1 when it could not run or did not end in time.
+    // Runs `wine program arguments...` in the prefix with its loader (Loader(): in a 64-bit
+    // prefix the 64-bit one, so "reg" and "regedit" act on the 64-bit view unless told /reg:32)
+    // and waits for it (at most timeoutMs). Returns its exit code, or -1 when it could not run or
+    // did not end in time.
     int RunWine(const QString &program, const QStringList &arguments = QStringList(), QString *output = nullptr,
                 int timeoutMs = 300000) const;
     // Runs an installer silently (NSIS: /S) and waits for it to end.
@@ -53,11 +64,13 @@ public:
     pw::CWineHost::Options HostOptions() const;
     QProcessEnvironment Environment() const;
 
-    // Where the build put purgewell-host.exe and the Windows test helpers.
+    // Where the build put purgewell-host.exe, purgewell-host32.exe and the Windows test helpers.
     static QString HostExe();
+    static QString HostExe32();
     static QString WindowsHelperDir();
 
 private:
     QTemporaryDir m_dir;
+    pw::WineArch m_arch;
     bool m_created = false;
 };

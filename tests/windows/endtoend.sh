@@ -23,7 +23,7 @@ folder="$WINEPREFIX/drive_c/Purgewell"
 mkdir "$folder"
 unzip -q "$zip" -d "$folder"
 exe=$(find "$folder" -name purgewell.exe)
-"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
+"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f /reg:64 >/dev/null 2>&1
 "$wine64" "$notes_installer" /S
 "$wine64" "$sync_installer" /S
 wineserver -w

@@ -18,7 +18,7 @@ unzip -q "$zip" -d "$folder"
 exe=$(find "$folder" -name purgewell.exe)
 [ -n "$exe" ] || { echo "The package holds no purgewell.exe" >&2; exit 1; }
 # A real window needs Wine's X11 driver rather than the null one of the test prefixes.
-"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1
+"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f /reg:64 >/dev/null 2>&1
 wineserver -w
 
 errors=$(mktemp)
