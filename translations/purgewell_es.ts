@@ -159,6 +159,10 @@ los programas no deseados y todos sus restos.</translation>
         <source>The Wine prefix whose programs are listed</source>
         <translation>El prefijo de Wine cuyos programas se muestran</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>Falta el desinstalador de %1. ¿Quitar su entrada y lo que dejó atrás?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ los programas no deseados y todos sus restos.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Todavía hay una desinstalación en curso. Si cierra Vendrix Purgewell ahora, los programas que aún esperan no se desinstalarán y pueden quedar restos.
+¿Cerrar Vendrix Purgewell de todos modos?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ modo que su gestor ya no pueda ejecutarlo.
     <message>
         <source>No program was uninstalled.</source>
         <translation>No se desinstaló ningún programa.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Reinicie el equipo para terminar de quitar %1.</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ actualización disponible.</translation>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>¡Vendrix Purgewell ya está abierto!</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>No se encontró purgewell-host32.exe (se buscó en &quot;%2&quot;): el prefijo de Wine &quot;%1&quot; es un prefijo de 32 bits (WINEARCH=win32), que solo ese host puede atender. Vuelva a compilar el programa con scripts/setup.sh o vuelva a instalar su paquete.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>El prefijo de Wine &quot;%1&quot; es un prefijo de 32 bits (WINEARCH=win32) y la parte de 32 bits de Wine, que ejecuta sus programas, no está instalada. Instálela (en Debian y Ubuntu, como root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386) y vuelva a iniciar Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>El prefijo de Wine &quot;%1&quot; es un prefijo de 32 bits (WINEARCH=win32) y el Wine con el que funciona (&quot;%2&quot;) no puede ejecutar programas de 32 bits: le falta su parte de 32 bits (wine32). Asigne al prefijo, en su gestor, un Wine compatible con 32 bits y vuelva a iniciar Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>El prefijo de Wine &quot;%1&quot; es un prefijo de 32 bits (WINEARCH=win32) y el cargador de 32 bits de Wine (&quot;%2&quot;) no puede funcionar en este sistema (Exec format error): no ejecuta programas de 32 bits. Active la compatibilidad de 32 bits del núcleo Linux (emulación IA-32, la opción de arranque ia32_emulation=1 donde esté desactivada) o gestione este prefijo en un sistema que ejecute programas de 32 bits.</translation>
     </message>
 </context>
 </TS>

@@ -159,6 +159,10 @@ les programmes indésirables et tous leurs restes.</translation>
         <source>The Wine prefix whose programs are listed</source>
         <translation>Le préfixe Wine dont les programmes sont affichés</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>Le programme de désinstallation de %1 est introuvable. Supprimer son entrée et ce qu’il a laissé ?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -187,6 +191,15 @@ les programmes indésirables et tous leurs restes.</translation>
     </message>
 </context>
 <context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Une désinstallation est encore en cours. Si vous fermez Vendrix Purgewell maintenant, les programmes en attente ne seront pas désinstallés et des restes peuvent subsister.
+Fermer Vendrix Purgewell quand même ?</translation>
+    </message>
+</context>
+<context>
     <name>CPrefixChooser</name>
     <message>
         <source>Wine prefix</source>
@@ -201,10 +214,10 @@ les programmes indésirables et tous leurs restes.</translation>
 The system&apos;s Wine may update this prefix so that
 its manager can no longer run it.
 Open it with the system&apos;s Wine anyway?</source>
-        <translation>« %1 » est en lecture seule : son Wine (%2) manque.
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule&#xa0;: son Wine (%2) manque.
 Le Wine du système peut modifier ce préfixe de sorte
 que son gestionnaire ne puisse plus le lancer.
-L&apos;ouvrir quand même avec le Wine du système ?</translation>
+L&apos;ouvrir quand même avec le Wine du système&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ L&apos;ouvrir quand même avec le Wine du système ?</translation>
     <message>
         <source>No program was uninstalled.</source>
         <translation>Aucun programme n&apos;a été désinstallé.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Redémarrez l’ordinateur pour terminer la suppression de %1.</translation>
     </message>
 </context>
 <context>
@@ -401,7 +418,26 @@ n&apos;est disponible.</translation>
     <name>QObject</name>
     <message>
         <source>Vendrix Purgewell has been running!</source>
-        <translation>Vendrix Purgewell est déjà lancé !</translation>
+        <translation>Vendrix Purgewell est déjà lancé&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>purgewell-host32.exe est introuvable (cherché à &quot;%2&quot;) : le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), que seul cet hôte peut servir. Compilez à nouveau le programme avec scripts/setup.sh ou réinstallez son paquet.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et la partie 32 bits de Wine, qui exécute ses programmes, n’est pas installée. Installez-la (sous Debian et Ubuntu, en tant que root : dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), puis relancez Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et le Wine avec lequel il fonctionne (&quot;%2&quot;) ne peut pas exécuter de programmes 32 bits : sa partie 32 bits (wine32) manque. Attribuez au préfixe un Wine avec prise en charge 32 bits dans son gestionnaire, puis relancez Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et le chargeur 32 bits de Wine (&quot;%2&quot;) ne peut pas fonctionner sur ce système (Exec format error) : il n’exécute aucun programme 32 bits. Activez la prise en charge 32 bits du noyau Linux (émulation IA-32, option de démarrage ia32_emulation=1 là où elle est désactivée), ou gérez ce préfixe sur un système qui exécute des programmes 32 bits.</translation>
     </message>
 </context>
 </TS>

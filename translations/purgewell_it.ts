@@ -159,6 +159,10 @@ che rimuove i programmi indesiderati e tutti i loro residui.</translation>
         <source>The Wine prefix whose programs are listed</source>
         <translation>Il prefisso Wine di cui sono elencati i programmi</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>Il programma di disinstallazione di %1 non c’è più. Rimuovere la sua voce e ciò che ha lasciato?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ che rimuove i programmi indesiderati e tutti i loro residui.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Una disinstallazione è ancora in corso. Se chiudi Vendrix Purgewell ora, i programmi ancora in attesa non vengono disinstallati e potrebbero restare dei residui.
+Chiudere comunque Vendrix Purgewell?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Aprirlo comunque con il Wine di sistema?</translation>
     <message>
         <source>No program was uninstalled.</source>
         <translation>Nessun programma è stato disinstallato.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Riavvia il computer per completare la rimozione di %1.</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ aggiornamento disponibile.</translation>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>Vendrix Purgewell è già in esecuzione!</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>purgewell-host32.exe non trovato (cercato in &quot;%2&quot;): il prefisso Wine &quot;%1&quot; è un prefisso a 32 bit (WINEARCH=win32), che solo quell’host può servire. Ricompila il programma con scripts/setup.sh o reinstalla il suo pacchetto.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Il prefisso Wine &quot;%1&quot; è un prefisso a 32 bit (WINEARCH=win32) e la parte a 32 bit di Wine, che ne esegue i programmi, non è installata. Installala (su Debian e Ubuntu, come root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), poi avvia di nuovo Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Il prefisso Wine &quot;%1&quot; è un prefisso a 32 bit (WINEARCH=win32) e il Wine con cui funziona (&quot;%2&quot;) non può eseguire programmi a 32 bit: manca la sua parte a 32 bit (wine32). Assegna al prefisso, nel suo gestore, un Wine con supporto a 32 bit, poi avvia di nuovo Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Il prefisso Wine &quot;%1&quot; è un prefisso a 32 bit (WINEARCH=win32) e il loader a 32 bit di Wine (&quot;%2&quot;) non può funzionare su questo sistema (Exec format error): non esegue programmi a 32 bit. Attiva il supporto a 32 bit del kernel Linux (emulazione IA-32, l’opzione di avvio ia32_emulation=1 dove è disattivata) oppure gestisci questo prefisso su un sistema che esegue programmi a 32 bit.</translation>
     </message>
 </context>
 </TS>

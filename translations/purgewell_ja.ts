@@ -159,6 +159,10 @@ unwanted programs and delete all leftovers.</source>
         <source>The Wine prefix whose programs are listed</source>
         <translation>一覧に表示するプログラムの Wine プレフィックス</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>%1 のアンインストーラーが見つかりません。エントリと残された項目を削除しますか?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ unwanted programs and delete all leftovers.</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>アンインストールがまだ実行中です。今 Vendrix Purgewell を閉じると、待機中のプログラムはアンインストールされず、残留物が残る可能性があります。
+それでも Vendrix Purgewell を閉じますか?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Open it with the system&apos;s Wine anyway?</source>
     <message>
         <source>No program was uninstalled.</source>
         <translation>アンインストールされたプログラムはありません。</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>%1 の削除を完了するには、コンピューターを再起動してください。</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ is available.</source>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>Vendrix Purgewell はすでに実行中です！</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>purgewell-host32.exe が見つかりません (検索場所: &quot;%2&quot;)。Wine プレフィックス &quot;%1&quot; は 32 ビットのプレフィックス (WINEARCH=win32) で、このホストでしか扱えません。scripts/setup.sh でプログラムをビルドし直すか、パッケージを再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Wine プレフィックス &quot;%1&quot; は 32 ビットのプレフィックス (WINEARCH=win32) ですが、そのプログラムを実行する Wine の 32 ビット部分がインストールされていません。インストールしてから (Debian と Ubuntu では root で: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386)、Vendrix Purgewell をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Wine プレフィックス &quot;%1&quot; は 32 ビットのプレフィックス (WINEARCH=win32) ですが、使用している Wine (&quot;%2&quot;) は 32 ビットのプログラムを実行できません。32 ビット部分 (wine32) がありません。プレフィックスの管理ツールで 32 ビット対応の Wine を割り当ててから、Vendrix Purgewell をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Wine プレフィックス &quot;%1&quot; は 32 ビットのプレフィックス (WINEARCH=win32) ですが、Wine の 32 ビット ローダー (&quot;%2&quot;) はこのシステムで動作できません (Exec format error)。32 ビットのプログラムは実行されません。Linux カーネルの 32 ビット サポート (IA-32 エミュレーション。無効な場合は起動オプション ia32_emulation=1) を有効にするか、32 ビットのプログラムを実行できるシステムでこのプレフィックスを管理してください。</translation>
     </message>
 </context>
 </TS>

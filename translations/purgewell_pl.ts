@@ -159,6 +159,10 @@ niechciane programy wraz ze wszystkimi pozostałościami.</translation>
         <source>The Wine prefix whose programs are listed</source>
         <translation>Prefiks Wine, którego programy są wyświetlane</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>Brak deinstalatora programu %1. Usunąć jego wpis i to, co po nim zostało?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ niechciane programy wraz ze wszystkimi pozostałościami.</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Deinstalacja nadal trwa. Jeśli zamkniesz teraz Vendrix Purgewell, oczekujące programy nie zostaną odinstalowane i mogą zostać pozostałości.
+Zamknąć mimo to Vendrix Purgewell?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Mimo to otworzyć go za pomocą Wine z systemu?</translation>
     <message>
         <source>No program was uninstalled.</source>
         <translation>Nie odinstalowano żadnego programu.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Uruchom ponownie komputer, aby dokończyć usuwanie: %1.</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ nie jest dostępna.</translation>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>Vendrix Purgewell jest już uruchomiony!</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>Nie znaleziono purgewell-host32.exe (szukano w &quot;%2&quot;): prefiks Wine &quot;%1&quot; jest prefiksem 32-bitowym (WINEARCH=win32), który może obsłużyć tylko ten host. Zbuduj program ponownie za pomocą scripts/setup.sh lub zainstaluj ponownie jego pakiet.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Prefiks Wine &quot;%1&quot; jest prefiksem 32-bitowym (WINEARCH=win32), a 32-bitowa część Wine, która uruchamia jego programy, nie jest zainstalowana. Zainstaluj ją (w Debianie i Ubuntu, jako root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), a następnie uruchom ponownie Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Prefiks Wine &quot;%1&quot; jest prefiksem 32-bitowym (WINEARCH=win32), a Wine, z którym działa (&quot;%2&quot;), nie potrafi uruchamiać programów 32-bitowych: brakuje jego 32-bitowej części (wine32). Przypisz prefiksowi w jego menedżerze Wine z obsługą 32 bitów, a następnie uruchom ponownie Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Prefiks Wine &quot;%1&quot; jest prefiksem 32-bitowym (WINEARCH=win32), a 32-bitowy program ładujący Wine (&quot;%2&quot;) nie może działać w tym systemie (Exec format error): nie uruchamia żadnych programów 32-bitowych. Włącz obsługę 32 bitów w jądrze Linux (emulacja IA-32, opcja rozruchu ia32_emulation=1 tam, gdzie jest wyłączona) lub zarządzaj tym prefiksem w systemie, który uruchamia programy 32-bitowe.</translation>
     </message>
 </context>
 </TS>

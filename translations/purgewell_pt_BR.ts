@@ -159,6 +159,10 @@ programas indesejados e todas as sobras deles.</translation>
         <source>The Wine prefix whose programs are listed</source>
         <translation>O prefixo do Wine cujos programas estão listados</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>O desinstalador de %1 não existe mais. Remover a entrada e o que ficou para trás?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ programas indesejados e todas as sobras deles.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Uma desinstalação ainda está em andamento. Se você fechar o Vendrix Purgewell agora, os programas ainda na fila não serão desinstalados e podem ficar restos.
+Fechar o Vendrix Purgewell mesmo assim?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Abrir mesmo assim com o Wine do sistema?</translation>
     <message>
         <source>No program was uninstalled.</source>
         <translation>Nenhum programa foi desinstalado.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Reinicie o computador para concluir a remoção de %1.</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ atualização disponível.</translation>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>O Vendrix Purgewell já está aberto!</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>purgewell-host32.exe não foi encontrado (procurado em &quot;%2&quot;): o prefixo do Wine &quot;%1&quot; é um prefixo de 32 bits (WINEARCH=win32), que só esse host pode atender. Compile o programa de novo com scripts/setup.sh ou reinstale o pacote.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>O prefixo do Wine &quot;%1&quot; é um prefixo de 32 bits (WINEARCH=win32), e a parte de 32 bits do Wine, que executa os programas dele, não está instalada. Instale-a (no Debian e no Ubuntu, como root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386) e inicie o Vendrix Purgewell de novo.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>O prefixo do Wine &quot;%1&quot; é um prefixo de 32 bits (WINEARCH=win32), e o Wine com que ele roda (&quot;%2&quot;) não executa programas de 32 bits: falta a parte de 32 bits (wine32). No gerenciador do prefixo, escolha um Wine com suporte a 32 bits e inicie o Vendrix Purgewell de novo.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>O prefixo do Wine &quot;%1&quot; é um prefixo de 32 bits (WINEARCH=win32), e o carregador de 32 bits do Wine (&quot;%2&quot;) não roda neste sistema (Exec format error): ele não executa programas de 32 bits. Ative o suporte a 32 bits do kernel Linux (emulação IA-32, a opção de boot ia32_emulation=1 onde estiver desativada) ou gerencie este prefixo em um sistema que execute programas de 32 bits.</translation>
     </message>
 </context>
 </TS>

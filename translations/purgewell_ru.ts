@@ -159,6 +159,10 @@ unwanted programs and delete all leftovers.</source>
         <source>The Wine prefix whose programs are listed</source>
         <translation>Префикс Wine, программы которого показаны в списке</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>Программа удаления %1 отсутствует. Удалить её запись и то, что осталось после программы?</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ unwanted programs and delete all leftovers.</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>Удаление ещё выполняется. Если закрыть Vendrix Purgewell сейчас, программы в очереди не будут удалены, а остатки могут сохраниться.
+Всё равно закрыть Vendrix Purgewell?</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Open it with the system&apos;s Wine anyway?</source>
     <message>
         <source>No program was uninstalled.</source>
         <translation>Ни одна программа не была удалена.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>Перезагрузите компьютер, чтобы завершить удаление: %1.</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ is available.</source>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>Vendrix Purgewell уже запущен!</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>Не найден purgewell-host32.exe (искали в &quot;%2&quot;): префикс Wine &quot;%1&quot; — 32-битный (WINEARCH=win32), и обслуживать его может только этот хост. Соберите программу заново с помощью scripts/setup.sh или переустановите её пакет.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Префикс Wine &quot;%1&quot; — 32-битный (WINEARCH=win32), а 32-битная часть Wine, которая запускает его программы, не установлена. Установите её (в Debian и Ubuntu от имени root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386) и снова запустите Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Префикс Wine &quot;%1&quot; — 32-битный (WINEARCH=win32), а Wine, с которым он работает (&quot;%2&quot;), не может запускать 32-битные программы: нет его 32-битной части (wine32). Назначьте префиксу в его менеджере Wine с поддержкой 32 бит и снова запустите Vendrix Purgewell.</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Префикс Wine &quot;%1&quot; — 32-битный (WINEARCH=win32), а 32-битный загрузчик Wine (&quot;%2&quot;) не может работать в этой системе (Exec format error): он не запускает 32-битные программы. Включите поддержку 32 бит в ядре Linux (эмуляция IA-32, параметр загрузки ia32_emulation=1, где она отключена) или управляйте этим префиксом в системе, которая запускает 32-битные программы.</translation>
     </message>
 </context>
 </TS>

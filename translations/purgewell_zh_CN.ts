@@ -159,6 +159,10 @@ unwanted programs and delete all leftovers.</source>
         <source>The Wine prefix whose programs are listed</source>
         <translation>所列程序所在的 Wine 前缀</translation>
     </message>
+    <message>
+        <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
+        <translation>%1 的卸载程序已不存在。是否删除其条目及其残留内容？</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -184,6 +188,15 @@ unwanted programs and delete all leftovers.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CMainWin</name>
+    <message>
+        <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
+Close Vendrix Purgewell anyway?</source>
+        <translation>卸载仍在进行。如果现在关闭 Vendrix Purgewell，仍在等待的程序将不会被卸载，并且可能留下残留。
+仍要关闭 Vendrix Purgewell 吗？</translation>
     </message>
 </context>
 <context>
@@ -290,6 +303,10 @@ Open it with the system&apos;s Wine anyway?</source>
     <message>
         <source>No program was uninstalled.</source>
         <translation>没有卸载任何程序。</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish removing %1.</source>
+        <translation>请重新启动计算机以完成 %1 的移除。</translation>
     </message>
 </context>
 <context>
@@ -402,6 +419,25 @@ is available.</source>
     <message>
         <source>Vendrix Purgewell has been running!</source>
         <translation>Vendrix Purgewell 已在运行！</translation>
+    </message>
+</context>
+<context>
+    <name>pw::CWineHost</name>
+    <message>
+        <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
+        <translation>未找到 purgewell-host32.exe（查找位置：&quot;%2&quot;）：Wine 前缀 &quot;%1&quot; 是 32 位前缀（WINEARCH=win32），只有该主机程序能够为其服务。请使用 scripts/setup.sh 重新构建程序，或重新安装其软件包。</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
+        <translation>Wine 前缀 &quot;%1&quot; 是 32 位前缀（WINEARCH=win32），而运行其程序的 Wine 32 位部分尚未安装。请安装它（在 Debian 和 Ubuntu 上以 root 身份运行：dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386），然后重新启动 Vendrix Purgewell。</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
+        <translation>Wine 前缀 &quot;%1&quot; 是 32 位前缀（WINEARCH=win32），而它所使用的 Wine（&quot;%2&quot;）无法运行 32 位程序：缺少其 32 位部分（wine32）。请在该前缀的管理器中为其指定支持 32 位的 Wine，然后重新启动 Vendrix Purgewell。</translation>
+    </message>
+    <message>
+        <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
+        <translation>Wine 前缀 &quot;%1&quot; 是 32 位前缀（WINEARCH=win32），而 Wine 的 32 位加载器（&quot;%2&quot;）无法在此系统上运行（Exec format error）：它不能运行任何 32 位程序。请启用 Linux 内核的 32 位支持（IA-32 仿真，若已关闭可使用启动参数 ia32_emulation=1），或在能够运行 32 位程序的系统上管理此前缀。</translation>
     </message>
 </context>
 </TS>

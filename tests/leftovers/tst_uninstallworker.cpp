@@ -128,7 +128,9 @@ void TestUninstallWorker::productFolder_data()
     QTest::newRow("folder the entry names") << kLedgerFolder.toLocal8Bit() << QStringLiteral("C:\\Elsewhere") << true
                                             << QStringList{QString::fromLatin1(kSync)} << true;
     QTest::newRow("Windows Installer knows no folder") << QByteArray() << QString() << true << both << false;
-    QTest::newRow("leftovers kept") << QByteArray() << kLedgerFolder << false << QStringList() << false;
+    // Asked all the same: the wait tells the uninstaller's processes by the folder.
+    QTest::newRow("leftovers kept") << QByteArray() << kLedgerFolder << false << QStringList{QString::fromLatin1(kLedger)}
+                                    << false;
 }
 
 void TestUninstallWorker::productFolder()

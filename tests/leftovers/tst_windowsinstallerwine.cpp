@@ -100,11 +100,12 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("vendorFolder");
         QTest::addColumn<bool>("vendorFolderGone");
-        // Ledger Sync stays in the first vendor folder; nothing else is in the second.
+        // Ledger Sync stays in the first vendor folder. Nothing else is in the second, but it is
+        // named like the vendor of a program still installed (Ledger Sync), so it stays, empty.
         QTest::newRow("64-bit") << kLedger << QStringLiteral("C:\\Program Files\\Vexa\\Ledger")
                                 << QStringLiteral("C:\\Program Files\\Vexa") << false;
         QTest::newRow("32-bit") << kScanner << QStringLiteral("C:\\Program Files (x86)\\Vexa\\Scanner")
-                                << QStringLiteral("C:\\Program Files (x86)\\Vexa") << true;
+                                << QStringLiteral("C:\\Program Files (x86)\\Vexa") << false;
     }
     void uninstallRemovesTheProductAndWhatItWrote()
     {
