@@ -186,7 +186,9 @@ bool CFocusMark::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         if (watched->isWidgetType()) {
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (IsKeyboardReason(reason))
+            // A window that takes the focus itself (a dialog without a control that can have
+            // it, as it opens) is no move between controls.
+            if (IsKeyboardReason(reason) && !static_cast<QWidget *>(watched)->isWindow())
                 m_keyboard = true;
             else if (reason == Qt::MouseFocusReason)
                 m_keyboard = false;

@@ -5,6 +5,8 @@
 // that stands in for an empty list.
 #include "pagefixture.h"
 #include "about/aboutdlg.h"
+#include "app/rightcontent.h"
+#include "app/righttab.h"
 #include "libs/vdxqt/bpqthyperlink.h"
 #include "update/updaterstdlg.h"
 #include "programs/detailtooltip.h"
@@ -60,7 +62,8 @@ void SetPrefixes(const QStringList &labels)
     CUIPublic::GetInstance()->SetWinePrefixHooks(hooks);
 }
 
-// Builds the page as the main window holds it: inside the window frame, under its title bar.
+// Builds the page as the main window holds it: in the page container, inside the window frame
+// under its title bar.
 void BuildInFrame(PageFixture &f, const QList<Program> &programs)
 {
     for (const Program &p : programs)
@@ -75,10 +78,11 @@ void BuildInFrame(PageFixture &f, const QList<Program> &programs)
     frame->resize(1000, 640);
     ui->SetMainWindow(frame);
     f.window = frame;
-    auto *host = new QWidget;
-    f.page = new CEnumProgramPage(0);
-    host->setLayout(f.page);
-    frame->contentLayout->addWidget(host);
+    // The page container, as the main window adds it once the list is ready.
+    auto *content = new CRightContent;
+    frame->contentLayout->addWidget(content);
+    f.page = dynamic_cast<CEnumProgramPage *>(content->Tab()->Pages().value(PAGE_PROGRAMS)->layout());
+    QVERIFY(f.page);
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
     QApplication::setActiveWindow(frame);
@@ -145,6 +149,7 @@ private slots:
     void emptyListSaysWhy_data();
     void emptyListSaysWhy();
     void searchWithoutMatchSaysSo();
+    void emptyListTextInThePagesStyle();
 
     void cleanup() { SetPrefixes({}); }
 };
@@ -588,6 +593,25 @@ void TestPageAccess::searchWithoutMatchSaysSo()
     QCOMPARE(placeholder->textFormat(), Qt::PlainText);
     f.page->searchEdit()->lineEdit()->clear();
     QVERIFY(!placeholder->isVisible());
+}
+
+void TestPageAccess::emptyListTextInThePagesStyle()
+{
+    // Under the application's style sheet the text is light on the dark page, as the rows' are.
+    QFile sheet(QStringLiteral(STYLE_SHEET));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    PageFixture f;
+    f.Build({});
+    QLabel *placeholder = static_cast<CProgramTreeWidget *>(f.page->tree())->placeholder();
+    QVERIFY(placeholder->isVisible());
+    const QImage image = placeholder->grab().toImage();
+    int lightest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lightest = qMax(lightest, qGray(image.pixel(x, y)));
+    qApp->setStyleSheet(QString());
+    QVERIFY2(lightest > 128, qPrintable(QString::number(lightest)));
 }
 
 QTEST_MAIN(TestPageAccess)

@@ -50,6 +50,7 @@ private slots:
     void reason_data();
     void reason();
     void keyAfterMouseBringsItBack();
+    void windowTakingFocusItselfIsNoKeyboardUse();
     void placedAroundTheControl();
     void boxOfTheFocusProxyIsMarked();
     void controlWithItsOwnMark();
@@ -96,6 +97,27 @@ void TestFocusMark::keyAfterMouseBringsItBack()
     w.second->setFocus(Qt::OtherFocusReason);
     QCOMPARE(Marked(), static_cast<QWidget *>(w.second));
     QTest::mouseClick(w.first, Qt::LeftButton);
+    w.second->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(Marked(), static_cast<QWidget *>(nullptr));
+}
+
+void TestFocusMark::windowTakingFocusItselfIsNoKeyboardUse()
+{
+    // A dialog with no control of its own is given the focus as by Tab when it opens (the
+    // splash screen): the controls focused after it are not marked for that.
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QTest::mouseClick(w.first, Qt::LeftButton);
+    QWidget dialog;
+    dialog.setFocusPolicy(Qt::StrongFocus);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.setFocus(Qt::TabFocusReason);
+    QVERIFY(!CFocusMark::Instance()->KeyboardMode());
+    dialog.close();
+    QApplication::setActiveWindow(&w.window);
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.second->setFocus(Qt::OtherFocusReason);
     QCOMPARE(Marked(), static_cast<QWidget *>(nullptr));
 }
