@@ -602,7 +602,7 @@ void TestPageAccess::emptyListTextInThePagesStyle()
     QVERIFY(sheet.open(QIODevice::ReadOnly));
     qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     PageFixture f;
-    f.Build({});
+    BuildInFrame(f, {});
     QLabel *placeholder = static_cast<CProgramTreeWidget *>(f.page->tree())->placeholder();
     QVERIFY(placeholder->isVisible());
     const QImage image = placeholder->grab().toImage();
