@@ -33,6 +33,6 @@ cmake --build "$build" -j "$(nproc)"
 # One cpack run stages the program folder once and makes both the zip and the installer of it
 # (cmake/PurgewellPackageWindows.cmake).
 rm -f "$build"/purgewell-*-win64.zip "$build"/purgewell-*-setup.exe
-(cd "$build" && cpack -G ZIP >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
+(cd "$build" && cpack -G ZIP >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 ls -l "$build"/purgewell-*-win64.zip "$build"/purgewell-*-setup.exe
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The user's part of setup.sh, on the Xvfb display. PW_FOLDER is the installed program folder
-# (PW_WINDOWS_FOLDER as Windows names it), PW_KEY its uninstall entry, PW_SHORTCUT its Start menu
-# shortcut, PW_SHOTS the folder for the screenshots. Row and button positions are those of the
+# The user's part of setup.sh, on the Xvfb display. PW_SETUP is the installer, PW_FOLDER the
+# installed program folder (PW_WINDOWS_FOLDER as Windows names it), PW_KEY its uninstall entry,
+# PW_SHORTCUT its Start menu shortcut, PW_SHOTS the folder for the screenshots. Row and button positions are those of the
 # fixed-size window and dialogs (as in endtoend-session.sh).
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../../scripts/lib/wineloader.sh"
@@ -36,18 +36,20 @@ row_shown() {
            -format '%[fx:standard_deviation]' info:)
   awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }'
 }
-# Every file of the program folder, listed once before anything is uninstalled.
-installed=$(cd "$PW_FOLDER" && find . -type f | sort)
+# Every file of the program folder with its size and time, listed once before anything is
+# uninstalled: a file removed, or written again, shows.
+files() { (cd "$PW_FOLDER" 2>/dev/null && find . -type f -printf '%P %s %T@\n' | sort); }
+installed=$(files)
 everything_there() {
-  [ "$(cd "$PW_FOLDER" 2>/dev/null && find . -type f | sort)" = "$installed" ] && [ -f "$PW_SHORTCUT" ] &&
+  [ "$(files)" = "$installed" ] && [ -f "$PW_SHORTCUT" ] &&
     "$wine64" reg query "$PW_KEY" /reg:64 >/dev/null 2>&1
 }
 # Whether the program started below is still running.
 running() { kill -0 "$program" 2>/dev/null; }
 
-# Started from the Start menu's folder, as the shortcut starts it.
-cd "$PW_FOLDER"
-"$wine64" purgewell.exe &
+# Started in its folder, as the Start menu shortcut starts it; this shell stays out of the
+# folder, which the uninstaller removes.
+(cd "$PW_FOLDER" && exec "$wine64" purgewell.exe) &
 program=$!
 wait_for 180 main_window >/dev/null || fail "the main window did not appear"
 sleep 1
@@ -69,6 +71,14 @@ rm -f "$batch"
 everything_there || fail "the uninstaller removed something while the program was running"
 running || fail "the program ended while its uninstaller waited"
 echo "ok: while the program runs, its uninstaller waits, stops and removes nothing"
+
+# The setup, run while the program runs, replaces none of its files: silent, it stops at once.
+code=0
+"$wine64" "$PW_SETUP" /S || code=$?
+[ "$code" -eq 2 ] || fail "the setup, run while the program runs, ended with code $code rather than 2 (stopped)"
+everything_there || fail "the setup changed the installation while the program was running"
+running || fail "the program ended while the setup ran"
+echo "ok: while the program runs, the setup stops and writes nothing"
 
 # Its own row's trash button, OK: the uninstaller starts and the program quits, without a result.
 xdotool mousemove $((MX + 660)) $((MY + 108)) click 1

@@ -3,8 +3,8 @@
 # /S installs the program folder the zip holds into Program Files, a Start menu shortcut for all
 # users and the uninstall entry (64-bit view). Then, under Xvfb with Wine's X11 driver
 # (setup-session.sh): the installed program lists itself; its uninstaller, run while the program
-# is open, removes nothing; the program's own trash button and OK start that uninstaller and the
-# program quits. Afterwards the folder, the shortcut and the entry are gone.
+# is open, removes nothing, and the setup run again writes nothing; the program's own trash button
+# and OK start that uninstaller and the program quits. Afterwards the folder, the shortcut and the entry are gone.
 #   setup.sh <purgewell-*-setup.exe> <purgewell-*-win64.zip> <version> <folder for screenshots>
 # (WINEPREFIX: a throwaway prefix.)
 set -euo pipefail
@@ -73,7 +73,7 @@ if "$wine64" reg query "$key" /reg:32 >/dev/null 2>&1; then fail "the entry is i
 # A real window needs Wine's X11 driver rather than the null one of the test prefixes.
 "$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f /reg:64 >/dev/null 2>&1
 wineserver -w
-export PW_FOLDER=$folder PW_WINDOWS_FOLDER=$windows_folder PW_KEY=$key PW_SHORTCUT=$shortcut PW_SHOTS=$shots
+export PW_SETUP=$setup PW_FOLDER=$folder PW_WINDOWS_FOLDER=$windows_folder PW_KEY=$key PW_SHORTCUT=$shortcut PW_SHOTS=$shots
 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/setup-session.sh"
 
 if [ -e "$folder" ]; then fail "left behind: $folder: $(find "$folder" | head -n 20)"; fi
