@@ -308,6 +308,10 @@ Trotzdem mit dem Wine des Systems öffnen?</translation>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Starten Sie den Computer neu, um das Entfernen von %1 abzuschließen.</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Die entfernten Elemente liegen im Papierkorb. Sie können sie über das Menü wiederherstellen.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

@@ -308,6 +308,10 @@ modo que su gestor ya no pueda ejecutarlo.
         <source>Restart the computer to finish removing %1.</source>
         <translation>Reinicie el equipo para terminar de quitar %1.</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Los elementos eliminados están en la papelera. Puede restaurarlos desde el menú.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

@@ -308,6 +308,10 @@ Aprirlo comunque con il Wine di sistema?</translation>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Riavvia il computer per completare la rimozione di %1.</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Gli elementi rimossi sono nel cestino. Puoi ripristinarli dal menu.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

@@ -308,6 +308,10 @@ Open it with the system&apos;s Wine anyway?</source>
         <source>Restart the computer to finish removing %1.</source>
         <translation>%1 の削除を完了するには、コンピューターを再起動してください。</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>削除した項目はごみ箱にあります。メニューから復元できます。</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

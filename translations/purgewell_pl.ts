@@ -308,6 +308,10 @@ Mimo to otworzyć go za pomocą Wine z systemu?</translation>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Uruchom ponownie komputer, aby dokończyć usuwanie: %1.</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Usunięte elementy są w koszu. Możesz je przywrócić z menu.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

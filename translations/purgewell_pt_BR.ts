@@ -308,6 +308,10 @@ Abrir mesmo assim com o Wine do sistema?</translation>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Reinicie o computador para concluir a remoção de %1.</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Os itens removidos estão na lixeira. Você pode restaurá-los pelo menu.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

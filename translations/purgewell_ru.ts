@@ -308,6 +308,10 @@ Open it with the system&apos;s Wine anyway?</source>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Перезагрузите компьютер, чтобы завершить удаление: %1.</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Удалённые элементы находятся в корзине. Их можно восстановить через меню.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

@@ -308,6 +308,10 @@ Open it with the system&apos;s Wine anyway?</source>
         <source>Restart the computer to finish removing %1.</source>
         <translation>请重新启动计算机以完成 %1 的移除。</translation>
     </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>已删除的项目位于回收站中。您可以从菜单中恢复它们。</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateRstDlg</name>

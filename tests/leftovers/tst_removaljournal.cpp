@@ -1,0 +1,352 @@
+// Removal that can be undone, on the small fake machine: leftovers go to the desktop's trash (in
+// a temporary HOME), registry items to a .reg backup first, every item into the run's journal;
+// items come back out of the trash, never over what is there now; the journal reader takes any
+// text without harm.
+#include "leftovers/leftovercleaner.h"
+#include "leftovers/removaljournal.h"
+#include "leftovers/trash.h"
+#include "libs/sharelog/sharelog.h"
+#include "machine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace test;
+
+namespace {
+
+QString in(const QString &folder, const QString &rest)
+{
+    return folder + QLatin1Char('\\') + rest;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The .reg text as characters (UTF-16LE with BOM).
+QString regText(const QString &path)
+{
+    const QByteArray data = readAll(path);
+    if (data.size() < 2)
+        return QString();
+    return QString::fromUtf16(reinterpret_cast<const char16_t *>(data.constData() + 2), (data.size() - 2) / 2);
+}
+
+const journal::Item *itemAt(const journal::Program &p, const QString &path)
+{
+    for (const journal::Item &item : p.items)
+        if (item.path.compare(path, Qt::CaseInsensitive) == 0)
+            return &item;
+    return nullptr;
+}
+
+} // namespace
+
+class TestRemovalJournal : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void trashKeepsEverythingRestorable();
+    void folderThatKeepsSomethingGoesEntryByEntry();
+    void deleteModeLeavesTheTrashEmpty();
+    void putBackNeverOverwrites();
+    void journalRoundTrip();
+    void damagedJournals_data();
+    void damagedJournals();
+
+private:
+    QTemporaryDir m_logDir;
+};
+
+void TestRemovalJournal::initTestCase()
+{
+    QVERIFY(m_logDir.isValid());
+    sharelog::SetLogFilePath(m_logDir.filePath(QStringLiteral("purgewell.log")));
+}
+
+void TestRemovalJournal::trashKeepsEverythingRestorable()
+{
+    Machine m;
+    TemporaryHome home;
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool\\uninst.exe\"",
+            {{"InstallLocation", "C:\\Apps\\Tool"}, {"Publisher", "Vexa"}, {"DisplayVersion", "2.0"}});
+    const InstalledProgram tool = m.record("Tool");
+    const QList<QPair<QString, QByteArray>> files{{"C:\\Apps\\Tool\\bin\\tool.dll", "dll bytes"},
+                                                  {"C:\\Apps\\Tool\\readme.txt", "read me"},
+                                                  {in(m.roaming, "Tool\\cfg.ini"), "[a]\nb=1\n"}};
+    for (const auto &f : files)
+        m.file(f.first, f.second);
+    m.muiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName");
+    {
+        // The uninstaller left its entry without its command.
+        pw::RegKey key = 0;
+        m.fake.registry.OpenKey(pw::RootKey(pw::RegRoot::LocalMachine), kUninstall + "Tool",
+                                pw::kKeyAllAccess | pw::kKeyWow64_64Key, &key);
+        m.fake.registry.DeleteValue(key, "UninstallString");
+        m.fake.registry.CloseKey(key);
+    }
+
+    QTemporaryDir journalDir;
+    auto journal = std::make_shared<CRunJournal>(journalDir.path());
+    CLeftoverCleaner cleaner;
+    cleaner.SetRemoval({journal, RemovalMode::Trash, QStringLiteral("/home/ann/.wine")});
+    const CleanResult r = cleaner.CleanLeftovers(tool);
+    QVERIFY(r.Failed.isEmpty());
+    QVERIFY(!r.Trashed.isEmpty());
+    QVERIFY(!m.hasEntry("Tool"));
+    QVERIFY(!m.hasMuiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName"));
+    for (const auto &f : files)
+        QVERIFY2(!m.exists(f.first), qPrintable(f.first));
+
+    // The journal on disk, private, names every item found.
+    const journal::Run run = journal::Read(journal->File());
+    QVERIFY2(run.problem.isEmpty(), qPrintable(run.problem));
+#ifdef Q_OS_UNIX
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QCOMPARE(QFile::permissions(journal->File()) & others, QFileDevice::Permissions());
+    QCOMPARE(QFile::permissions(journal->File()) & QFileDevice::ReadOwner, QFileDevice::ReadOwner);
+#endif
+    QCOMPARE(run.programs.size(), 1);
+    const journal::Program &p = run.programs.first();
+    QCOMPARE(p.name, QStringLiteral("Tool"));
+    QCOMPARE(p.publisher, QStringLiteral("Vexa"));
+    QCOMPARE(p.prefix, QStringLiteral("/home/ann/.wine"));
+    QVERIFY(p.finished.isValid());
+    for (const LeftoverItem &found : r.Found)
+        QVERIFY2(itemAt(p, found.Path), qPrintable(found.Path));
+
+    // Every file and folder lies in the home trash with its record.
+    int trashed = 0;
+    for (const journal::Item &item : p.items) {
+        if (item.kind == LeftoverFile || item.kind == LeftoverFolder) {
+            QCOMPARE(journal::StateName(item.state), QStringLiteral("trashed"));
+            QVERIFY2(item.trashPath.startsWith(home.trash() + "/files/"), qPrintable(item.trashPath));
+            QVERIFY(QFile::exists(home.trash() + "/info/" + QFileInfo(item.trashPath).fileName() + ".trashinfo"));
+            QCOMPARE(trash::CheckItem(item.trashPath, item.native), QString());
+            ++trashed;
+        } else {
+            QCOMPARE(journal::StateName(item.state), QStringLiteral("deleted"));
+        }
+    }
+    QVERIFY(trashed >= 2);
+
+    // The registry items are in the backup, value data included.
+    QVERIFY(!p.regBackup.isEmpty());
+    const QString reg = regText(journalDir.filePath(p.regBackup));
+    QVERIFY2(reg.contains("\\Uninstall\\Tool]"), qPrintable(reg));
+    QVERIFY(reg.contains("\"Publisher\"=\"Vexa\""));
+    QVERIFY(reg.contains("tool.exe.FriendlyAppName"));
+
+    // Everything comes back byte for byte.
+    for (const journal::Item &item : p.items) {
+        if (item.state != journal::State::Trashed)
+            continue;
+        QString error;
+        QCOMPARE(trash::PutBack(item.trashPath, item.native, &error), trash::PutBackResult::Done);
+    }
+    for (const auto &f : files)
+        QCOMPARE(readAll(m.native(f.first)), f.second);
+    QVERIFY(QDir(home.trash() + "/info").entryList(QDir::Files).isEmpty());
+}
+
+void TestRemovalJournal::folderThatKeepsSomethingGoesEntryByEntry()
+{
+    Machine m;
+    TemporaryHome home;
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool\\uninst.exe\"", {{"InstallLocation", "C:\\Apps\\Tool"}});
+    const InstalledProgram tool = m.record("Tool");
+    m.removeEntry("Tool");
+    m.file("C:\\Apps\\Tool\\Data\\a.txt", "a");
+    m.file("C:\\Apps\\Tool\\Data\\Sub\\b.txt", "b");
+    m.file("C:\\Apps\\Tool\\Data\\locked.txt", "locked");
+    m.readOnly("C:\\Apps\\Tool\\Data\\locked.txt");
+
+    QTemporaryDir journalDir;
+    auto journal = std::make_shared<CRunJournal>(journalDir.path());
+    CLeftoverCleaner cleaner;
+    cleaner.SetRemoval({journal, RemovalMode::Trash, QString()});
+    cleaner.CleanLeftovers(tool);
+
+    // The read-only file stays with its folder; the rest went to the trash one by one.
+    QVERIFY(m.exists("C:\\Apps\\Tool\\Data\\locked.txt"));
+    QVERIFY(!m.exists("C:\\Apps\\Tool\\Data\\a.txt"));
+    QVERIFY(!m.exists("C:\\Apps\\Tool\\Data\\Sub"));
+    const journal::Program p = journal::Read(journal->File()).programs.value(0);
+    const journal::Item *data = itemAt(p, "C:\\Apps\\Tool\\Data");
+    QVERIFY(data);
+    QCOMPARE(journal::StateName(data->state), QStringLiteral("partial"));
+    for (const QString &entry : {QString("C:\\Apps\\Tool\\Data\\a.txt"), QString("C:\\Apps\\Tool\\Data\\Sub")}) {
+        const journal::Item *item = itemAt(p, entry);
+        QVERIFY2(item, qPrintable(entry));
+        QCOMPARE(journal::StateName(item->state), QStringLiteral("trashed"));
+        QVERIFY(QFile::exists(item->trashPath));
+    }
+    QVERIFY(QFile::exists(itemAt(p, "C:\\Apps\\Tool\\Data\\Sub")->trashPath + "/b.txt"));
+}
+
+void TestRemovalJournal::deleteModeLeavesTheTrashEmpty()
+{
+    Machine m;
+    TemporaryHome home;
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool\\uninst.exe\"", {{"InstallLocation", "C:\\Apps\\Tool"}});
+    const InstalledProgram tool = m.record("Tool");
+    m.file("C:\\Apps\\Tool\\readme.txt");
+    m.file(in(m.roaming, "Tool\\cfg.ini"));
+    {
+        pw::RegKey key = 0;
+        m.fake.registry.OpenKey(pw::RootKey(pw::RegRoot::LocalMachine), kUninstall + "Tool",
+                                pw::kKeyAllAccess | pw::kKeyWow64_64Key, &key);
+        m.fake.registry.DeleteValue(key, "UninstallString");
+        m.fake.registry.CloseKey(key);
+    }
+
+    QTemporaryDir journalDir;
+    auto journal = std::make_shared<CRunJournal>(journalDir.path());
+    CLeftoverCleaner cleaner;
+    cleaner.SetRemoval({journal, RemovalMode::Delete, QString()});
+    const CleanResult r = cleaner.CleanLeftovers(tool);
+    QVERIFY(!r.Removed.isEmpty());
+    QVERIFY(r.Trashed.isEmpty());
+    QVERIFY(!m.exists("C:\\Apps\\Tool\\readme.txt"));
+    QVERIFY(!m.hasEntry("Tool"));
+    QVERIFY(!QFileInfo::exists(home.trash()));
+
+    // The journal is written all the same: nothing in it can come back.
+    const journal::Program p = journal::Read(journal->File()).programs.value(0);
+    QCOMPARE(p.mode, RemovalMode::Delete);
+    QVERIFY(p.regBackup.isEmpty());
+    QVERIFY(!p.items.isEmpty());
+    for (const journal::Item &item : p.items)
+        QCOMPARE(journal::StateName(item.state), QStringLiteral("deleted"));
+}
+
+void TestRemovalJournal::putBackNeverOverwrites()
+{
+    TemporaryHome home;
+    const QString folder = home.path() + "/work";
+    QDir().mkpath(folder);
+    const QString original = folder + "/settings.ini";
+    QFile f(original);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("old");
+    f.close();
+    const trash::MoveResult moved = trash::Move(original);
+    QVERIFY2(moved.moved, qPrintable(moved.error));
+    QVERIFY2(moved.trashPath.startsWith(home.trash()), qPrintable(moved.trashPath));
+    QCOMPARE(trash::Find(original), moved.trashPath);
+
+    // Something new at the place: it stays, the trashed item too.
+    QFile now(original);
+    QVERIFY(now.open(QIODevice::WriteOnly));
+    now.write("new");
+    now.close();
+    QString error;
+    QCOMPARE(trash::PutBack(moved.trashPath, original, &error), trash::PutBackResult::Taken);
+    QCOMPARE(readAll(original), QByteArray("new"));
+    QVERIFY(QFile::exists(moved.trashPath));
+
+    // Only an item of the trash, to the path its record names.
+    QCOMPARE(trash::PutBack(original, folder + "/other.ini", &error), trash::PutBackResult::NotInTrash);
+    QCOMPARE(trash::PutBack(moved.trashPath, folder + "/other.ini", &error), trash::PutBackResult::NotInTrash);
+    QCOMPARE(trash::PutBack(home.trash() + "/files/../../../../work/settings.ini", folder + "/x.ini", &error),
+             trash::PutBackResult::NotInTrash);
+    QVERIFY(!QFile::exists(folder + "/other.ini"));
+
+    QVERIFY(QFile::remove(original));
+    QCOMPARE(trash::PutBack(moved.trashPath, original, &error), trash::PutBackResult::Done);
+    QCOMPARE(readAll(original), QByteArray("old"));
+    // A second time it is no longer there.
+    QCOMPARE(trash::PutBack(moved.trashPath, original, &error), trash::PutBackResult::NotInTrash);
+}
+
+void TestRemovalJournal::journalRoundTrip()
+{
+    QTemporaryDir dir;
+    CRunJournal journal(dir.path());
+    journal::Program program;
+    program.name = QStringLiteral("Vexa Notes \u00e9\u4e2d");
+    program.prefix = QStringLiteral("/home/ann/.wine");
+    program.entryKey = QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Notes");
+    program.entryRoot = uint32_t(pw::RegRoot::LocalMachine);
+    const int p = journal.AddProgram(program);
+    journal::Item file;
+    file.path = QStringLiteral("C:\\Apps\\Notes\\a.txt");
+    file.native = QStringLiteral("/x/drive_c/Apps/Notes/a.txt");
+    file.size = 12;
+    const int i = journal.AddItem(p, file);
+    // Recorded before it is touched.
+    QCOMPARE(journal::Read(journal.File()).programs.value(0).items.value(0).state, journal::State::Pending);
+    QVERIFY(journal::IsBeingWritten(journal.File()));
+    journal.SetState(p, i, journal::State::Trashed, QString(), QStringLiteral("/t/files/a.txt"));
+    journal::Item value;
+    value.kind = LeftoverRegistry;
+    value.path = program.entryKey;
+    value.value = QStringLiteral("DisplayIcon");
+    value.view = pw::kKeyWow64_32Key;
+    journal.AddItem(p, value);
+    journal.SetRegBackup(p, QFileInfo(journal.RegBackupFile(p)).fileName());
+    journal.FinishProgram(p);
+
+    const journal::Run read = journal::Read(journal.File());
+    QVERIFY(read.problem.isEmpty());
+    QCOMPARE(journal::ToJson(read), journal::ToJson(journal.Snapshot()));
+    const journal::Program &rp = read.programs.first();
+    QCOMPARE(rp.name, program.name);
+    QCOMPARE(rp.items.size(), 2);
+    QCOMPARE(rp.items[0].trashPath, QStringLiteral("/t/files/a.txt"));
+    QCOMPARE(rp.items[0].size, qint64(12));
+    QCOMPARE(rp.items[1].view, uint32_t(pw::kKeyWow64_32Key));
+    QCOMPARE(journal::ReadAll(dir.path()).size(), 1);
+}
+
+void TestRemovalJournal::damagedJournals_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not JSON") << QByteArray("{\"format\":1,\"programs\":[");
+    QTest::newRow("an array") << QByteArray("[1,2,3]");
+    QTest::newRow("another format") << QByteArray("{\"format\":7,\"programs\":[]}");
+    QTest::newRow("programs not a list") << QByteArray("{\"format\":1,\"programs\":{}}");
+    QTest::newRow("program not an object") << QByteArray("{\"format\":1,\"programs\":[\"x\"]}");
+    QTest::newRow("program without items") << QByteArray("{\"format\":1,\"programs\":[{\"name\":\"a\"}]}");
+    QTest::newRow("backup outside the folder")
+        << QByteArray("{\"format\":1,\"programs\":[{\"name\":\"a\",\"regBackup\":\"../../etc/x.reg\",\"items\":[]}]}");
+    QTest::newRow("unknown kind")
+        << QByteArray("{\"format\":1,\"programs\":[{\"name\":\"a\",\"items\":[{\"kind\":\"disk\",\"path\":\"C:\\\\x\","
+                      "\"state\":\"trashed\"}]}]}");
+    QTest::newRow("root not a number")
+        << QByteArray("{\"format\":1,\"programs\":[{\"name\":\"a\",\"items\":[{\"kind\":\"registry\",\"path\":\"K\","
+                      "\"root\":\"HKLM\",\"state\":\"deleted\"}]}]}");
+    QTest::newRow("negative size")
+        << QByteArray("{\"format\":1,\"programs\":[{\"name\":\"a\",\"items\":[{\"kind\":\"file\",\"path\":\"C:\\\\x\","
+                      "\"size\":-5,\"state\":\"trashed\"}]}]}");
+    QTest::newRow("text with NUL")
+        << QByteArray("{\"format\":1,\"programs\":[{\"name\":\"a\\u0000b\",\"items\":[]}]}");
+    QTest::newRow("deep nesting") << QByteArray(5000, '[') + QByteArray(5000, ']');
+}
+
+void TestRemovalJournal::damagedJournals()
+{
+    QFETCH(QByteArray, text);
+    const journal::Run run = journal::FromJson(text, QStringLiteral("x.json"));
+    bool problem = !run.problem.isEmpty();
+    for (const journal::Program &p : run.programs) {
+        problem = problem || !p.problem.isEmpty();
+        for (const journal::Item &item : p.items)
+            problem = problem || !item.problem.isEmpty();
+    }
+    QVERIFY(problem);
+    // What a damaged program names is never a backup outside the journal's folder.
+    for (const journal::Program &p : run.programs)
+        QVERIFY(!p.regBackup.contains('/'));
+}
+
+QTEST_GUILESS_MAIN(TestRemovalJournal)
+#include "tst_removaljournal.moc"
