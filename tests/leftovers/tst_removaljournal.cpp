@@ -3,6 +3,7 @@
 // items come back out of the trash, never over what is there now; the journal reader takes any
 // text without harm.
 #include "leftovers/leftovercleaner.h"
+#include "leftovers/leftoverrestore.h"
 #include "leftovers/removaljournal.h"
 #include "leftovers/trash.h"
 #include "libs/sharelog/sharelog.h"
@@ -56,6 +57,10 @@ private slots:
     void folderThatKeepsSomethingGoesEntryByEntry();
     void deleteModeLeavesTheTrashEmpty();
     void putBackNeverOverwrites();
+    void restoreBringsEverythingBack();
+    void restoreRefusesWhatNoRemovalTook_data();
+    void restoreRefusesWhatNoRemovalTook();
+    void restoreActsOnlyInTheProgramsPrefix();
     void journalRoundTrip();
     void damagedJournals_data();
     void damagedJournals();
@@ -63,6 +68,158 @@ private slots:
 private:
     QTemporaryDir m_logDir;
 };
+
+namespace {
+
+// Tool, installed in C:\Apps\Tool with a data folder, a MuiCache value and an entry its
+// uninstaller left behind, removed to the trash with a journal in `journalFolder`.
+QString RemoveTool(Machine &m, const QString &journalFolder, const QString &prefix = QString())
+{
+    m.entry("Tool", "Tool", "\"C:\\Apps\\Tool\\uninst.exe\"",
+            {{"InstallLocation", "C:\\Apps\\Tool"}, {"Publisher", "Vexa"}, {"DisplayVersion", "2.0"}});
+    const InstalledProgram tool = m.record("Tool");
+    m.file("C:\\Apps\\Tool\\bin\\tool.dll", "dll bytes");
+    m.file("C:\\Apps\\Tool\\readme.txt", "read me");
+    m.file(in(m.roaming, "Tool\\cfg.ini"), "[a]\nb=1\n");
+    m.muiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName");
+    pw::RegKey key = 0;
+    m.fake.registry.OpenKey(pw::RootKey(pw::RegRoot::LocalMachine), kUninstall + "Tool",
+                            pw::kKeyAllAccess | pw::kKeyWow64_64Key, &key);
+    m.fake.registry.DeleteValue(key, "UninstallString");
+    m.fake.registry.CloseKey(key);
+    auto journal = std::make_shared<CRunJournal>(journalFolder);
+    CLeftoverCleaner cleaner;
+    cleaner.SetRemoval({journal, RemovalMode::Trash, prefix});
+    cleaner.CleanLeftovers(tool);
+    return journal->File();
+}
+
+// Rewrites a journal file through `edit`.
+void EditJournal(const QString &file, const std::function<void(journal::Run &)> &edit)
+{
+    journal::Run run = journal::Read(file);
+    edit(run);
+    QVERIFY(journal::Write(run));
+}
+
+} // namespace
+
+void TestRemovalJournal::restoreBringsEverythingBack()
+{
+    Machine m;
+    TemporaryHome home;
+    QTemporaryDir journalDir;
+    const QString file = RemoveTool(m, journalDir.path());
+    QVERIFY(!m.hasEntry("Tool"));
+    // Something new where the readme was: it stays.
+    m.file("C:\\Apps\\Tool\\readme.txt", "the user's own");
+
+    const RestoreResult r = RestoreProgram(file, 0, pw::CurrentPlatform(), QString());
+    QVERIFY2(r.problem.isEmpty(), qPrintable(r.problem));
+    QVERIFY(r.entryBack);
+    QCOMPARE(readAll(m.native("C:\\Apps\\Tool\\bin\\tool.dll")), QByteArray("dll bytes"));
+    QCOMPARE(readAll(m.native(in(m.roaming, "Tool\\cfg.ini"))), QByteArray("[a]\nb=1\n"));
+    QCOMPARE(readAll(m.native("C:\\Apps\\Tool\\readme.txt")), QByteArray("the user's own"));
+    QVERIFY(m.hasEntry("Tool"));
+    QVERIFY(m.fake.registry.HasValue(pw::RegRoot::LocalMachine, pw::CFakeRegistry::View64, kUninstall + "Tool",
+                                     "Publisher"));
+    QVERIFY(m.hasMuiCache("C:\\Apps\\Tool\\tool.exe.FriendlyAppName"));
+    bool takenShown = false;
+    for (const RestoredItem &item : r.items)
+        if (item.item.path == "C:\\Apps\\Tool\\readme.txt")
+            takenShown = item.outcome == RestoreOutcome::Taken;
+    QVERIFY(takenShown);
+    QCOMPARE(r.notRestored, 1);
+
+    // The journal says so; a second restore finds everything back already.
+    const journal::Program p = journal::Read(file).programs.value(0);
+    QCOMPARE(itemAt(p, "C:\\Apps\\Tool\\bin")->restore, journal::Restore::Restored);
+    QCOMPARE(itemAt(p, "C:\\Apps\\Tool\\readme.txt")->restore, journal::Restore::NotRestored);
+    const RestoreResult again = RestoreProgram(file, 0, pw::CurrentPlatform(), QString());
+    QCOMPARE(again.restored, 0);
+    for (const RestoredItem &item : again.items)
+        if (item.item.path == "C:\\Apps\\Tool\\bin")
+            QCOMPARE(item.outcome, RestoreOutcome::AlreadyRestored);
+}
+
+void TestRemovalJournal::restoreRefusesWhatNoRemovalTook_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("a file's place changed") << "native";
+    QTest::newRow("a registry item elsewhere") << "key";
+    QTest::newRow("a key added to the backup") << "backup";
+    QTest::newRow("an odd view flag") << "view";
+}
+
+void TestRemovalJournal::restoreRefusesWhatNoRemovalTook()
+{
+    QFETCH(QString, edit);
+    Machine m;
+    TemporaryHome home;
+    QTemporaryDir journalDir;
+    const QString file = RemoveTool(m, journalDir.path());
+    const QString elsewhere = home.path() + "/elsewhere.dll";
+    const std::string evil = "SOFTWARE\\Classes\\exefile\\shell\\open\\command";
+    EditJournal(file, [&](journal::Run &run) {
+        for (journal::Item &item : run.programs[0].items) {
+            if (edit == "native" && item.path == "C:\\Apps\\Tool\\bin")
+                item.native = elsewhere;
+            if (edit == "key" && item.kind == LeftoverRegistry)
+                item.path = QString::fromStdString(evil);
+            if (edit == "view" && item.kind == LeftoverRegistry)
+                item.view = 0x0300;
+        }
+    });
+    if (edit == "backup") {
+        const QString reg = journalDir.filePath(journal::Read(file).programs[0].regBackup);
+        QByteArray data = readAll(reg);
+        const QString extra = "\r\n[HKEY_LOCAL_MACHINE\\" + QString::fromStdString(evil) + "]\r\n@=\"evil.exe\"\r\n";
+        for (const QChar c : extra) {
+            data.append(char(c.unicode() & 0xff));
+            data.append(char(c.unicode() >> 8));
+        }
+        QFile f(reg);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+
+    const RestoreResult r = RestoreProgram(file, 0, pw::CurrentPlatform(), QString());
+    QVERIFY(r.problem.isEmpty());
+    bool refused = false;
+    for (const RestoredItem &item : r.items)
+        refused = refused || item.outcome == RestoreOutcome::Refused;
+    QVERIFY(refused);
+    QVERIFY(!QFile::exists(elsewhere));
+    QVERIFY(!m.fake.registry.HasKey(pw::RegRoot::LocalMachine, pw::CFakeRegistry::View64, evil));
+    // The rest came back.
+    QCOMPARE(readAll(m.native(in(m.roaming, "Tool\\cfg.ini"))), QByteArray("[a]\nb=1\n"));
+}
+
+void TestRemovalJournal::restoreActsOnlyInTheProgramsPrefix()
+{
+    Machine m;
+    TemporaryHome home;
+    QTemporaryDir journalDir;
+    const QString prefix = QFileInfo(m.root).path();
+    const QString file = RemoveTool(m, journalDir.path(), prefix);
+
+    QTemporaryDir other;
+    QDir(other.path()).mkpath("drive_c");
+    RestoreResult r = RestoreProgram(file, 0, pw::CurrentPlatform(), other.path());
+    QVERIFY(!r.problem.isEmpty());
+    QCOMPARE(r.otherPrefix, QDir::cleanPath(prefix));
+    QVERIFY(!m.exists("C:\\Apps\\Tool\\readme.txt"));
+
+    EditJournal(file, [&](journal::Run &run) { run.programs[0].prefix = other.path() + "/gone"; });
+    r = RestoreProgram(file, 0, pw::CurrentPlatform(), other.path() + "/gone");
+    QVERIFY(r.problem.contains("no longer exists"));
+    QVERIFY(r.otherPrefix.isEmpty());
+
+    EditJournal(file, [&](journal::Run &run) { run.programs[0].prefix = prefix; });
+    r = RestoreProgram(file, 0, pw::CurrentPlatform(), prefix);
+    QVERIFY(r.problem.isEmpty());
+    QCOMPARE(readAll(m.native("C:\\Apps\\Tool\\readme.txt")), QByteArray("read me"));
+}
 
 void TestRemovalJournal::initTestCase()
 {
