@@ -230,14 +230,23 @@ RestoreResult RestoreProgram(const QString &journalFile, int programIndex, const
             std::string belowStd;
             SplitRegExportPath(key.path, &root, &belowStd);
             const QString below = QString::fromLocal8Bit(belowStd.c_str());
-            // The journal item this key belongs to.
-            const Place *owner = nullptr;
-            for (const Place &place : places)
-                if (place.root == root
-                    && (full.compare(place.key, Qt::CaseInsensitive) == 0
-                        || (place.wholeKey && startsWithKey(full, place.key))))
-                    owner = &place;
-            if (!owner || !isRestorablePlace(root, below)) {
+            // The journal items this key belongs to: the removed key it lies in, or removed
+            // values of exactly this key.
+            const Place *keyOwner = nullptr;
+            QVector<const Place *> valueOwners;
+            for (const Place &place : places) {
+                if (place.root != root)
+                    continue;
+                const bool same = full.compare(place.key, Qt::CaseInsensitive) == 0;
+                if (place.wholeKey && (same || startsWithKey(full, place.key))) {
+                    if (!keyOwner || place.key.size() > keyOwner->key.size())
+                        keyOwner = &place;
+                } else if (!place.wholeKey && same) {
+                    valueOwners.append(&place);
+                }
+            }
+            const Place *anchor = keyOwner ? keyOwner : valueOwners.value(0, nullptr);
+            if (!anchor || !isRestorablePlace(root, below)) {
                 journal::Item refused;
                 refused.kind = LeftoverRegistry;
                 refused.path = full;
@@ -246,27 +255,33 @@ RestoreResult RestoreProgram(const QString &journalFile, int programIndex, const
                 ++result.notRestored;
                 continue;
             }
-            const journal::Item &item = program.items[owner->index];
+            const journal::Item &item = program.items[anchor->index];
             // Written through the view the item was removed from, at its own path.
             std::string target;
             uint32_t view = 0;
             if (item.kind == LeftoverMuiCache) {
-                target = MuiCacheKey(owner->root);
+                target = MuiCacheKey(anchor->root);
             } else {
-                target = item.path.toLocal8Bit().toStdString() + full.mid(owner->key.size()).toLocal8Bit().toStdString();
+                target = item.path.toLocal8Bit().toStdString() + full.mid(anchor->key.size()).toLocal8Bit().toStdString();
                 view = item.view;
             }
-            RegistryTally &t = tally[owner->index];
             pw::RegKey handle = 0;
             if (reg->CreateKey(pw::RootKey(root), target, pw::kKeyAllAccess | view, &handle) != pw::kErrorSuccess) {
-                ++t.failed;
+                ++tally[anchor->index].failed;
                 continue;
             }
             pw::RegKeyGuard guard(*reg, handle);
             for (const RegExportKey::Value &v : key.values) {
-                if (!owner->wholeKey
-                    && QString::fromLocal8Bit(v.name.c_str()).compare(owner->value, Qt::CaseInsensitive) != 0)
-                    continue; // only the value that was removed
+                const QString name = QString::fromLocal8Bit(v.name.c_str());
+                const Place *owner = nullptr;
+                for (const Place *place : valueOwners)
+                    if (name.compare(place->value, Qt::CaseInsensitive) == 0)
+                        owner = place;
+                if (!owner)
+                    owner = keyOwner;
+                if (!owner)
+                    continue; // only the values that were removed
+                RegistryTally &t = tally[owner->index];
                 if (valueExists(*reg, handle, v.name)) {
                     ++t.taken;
                     continue;
@@ -277,8 +292,8 @@ RestoreResult RestoreProgram(const QString &journalFile, int programIndex, const
                 else
                     ++t.failed;
             }
-            if (owner->wholeKey && key.values.empty())
-                ++t.written; // an empty key is back by being there
+            if (keyOwner && key.values.empty())
+                ++tally[keyOwner->index].written; // an empty key is back by being there
         }
     }
     for (int i : registryItems) {

@@ -78,7 +78,9 @@ void CUninstallRun::Start(const QVector<Step> &steps, bool autoRemove)
     m_restartNames.clear();
     m_trashedCount = 0;
     m_journal = std::make_shared<CRunJournal>(m_journalFolder);
+    m_journalFile = m_journal->File();
     if (m_steps.isEmpty()) {
+        m_journal.reset();
         emit finished();
         return;
     }
@@ -160,5 +162,7 @@ void CUninstallRun::StepDone()
     m_steps.clear();
     m_current = -1;
     m_next = 0;
+    // The run is over: its journal is complete and can be restored from.
+    m_journal.reset();
     emit finished();
 }

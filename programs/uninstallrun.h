@@ -92,7 +92,7 @@ public:
     // How many leftovers of the run went to the trash, and the run's journal (empty before the
     // first run).
     int TrashedCount() const { return m_trashedCount; }
-    QString JournalFile() const { return m_journal ? m_journal->File() : QString(); }
+    QString JournalFile() const { return m_journalFile; }
 
     int ReceiveMsg(const __MsgData &msg) override;
 
@@ -123,6 +123,7 @@ private:
     RemovalMode m_removalMode = RemovalMode::Trash;
     QString m_prefix;
     QString m_journalFolder;
-    std::shared_ptr<CRunJournal> m_journal;
+    std::shared_ptr<CRunJournal> m_journal; // while the run goes on
+    QString m_journalFile;
     int m_trashedCount = 0;
 };
