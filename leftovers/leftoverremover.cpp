@@ -44,8 +44,20 @@ QString notTakenNote(const QString &error)
 
 } // namespace
 
+namespace {
+
+std::function<void(int)> g_itemHook;
+
+} // namespace
+
+void SetLeftoverItemHook(std::function<void(int done)> hook)
+{
+    g_itemHook = std::move(hook);
+}
+
 void CLeftoverRemover::Remove(const LeftoverList &items)
 {
+    int done = 0;
     for (const LeftoverItem &item : items) {
         switch (item.Kind) {
         case LeftoverFile: RemoveFile(item); break;
@@ -53,6 +65,8 @@ void CLeftoverRemover::Remove(const LeftoverList &items)
         case LeftoverRegistry: RemoveRegistryItem(item); break;
         default: RemoveMuiCacheItem(item); break;
         }
+        if (g_itemHook)
+            g_itemHook(++done);
     }
 }
 

@@ -25,10 +25,16 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class CKeepPolicy;
 class CLeftoverReport;
+
+// For tests: called on the removing thread after each item of a removal is done and recorded,
+// with the number of items done so far (a test stops the process there to see what a removal
+// cut short leaves behind). None by default.
+void SetLeftoverItemHook(std::function<void(int done)> hook);
 
 class CLeftoverRemover {
 public:

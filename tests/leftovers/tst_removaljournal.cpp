@@ -3,6 +3,7 @@
 // items come back out of the trash, never over what is there now; the journal reader takes any
 // text without harm.
 #include "leftovers/leftovercleaner.h"
+#include "leftovers/leftoverremover.h"
 #include "leftovers/leftoverrestore.h"
 #include "leftovers/removaljournal.h"
 #include "leftovers/trash.h"
@@ -13,7 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
+
+#include <cstdio>
 
 using namespace test;
 
@@ -61,6 +65,7 @@ private slots:
     void restoreRefusesWhatNoRemovalTook_data();
     void restoreRefusesWhatNoRemovalTook();
     void restoreActsOnlyInTheProgramsPrefix();
+    void removalKilledHalfWayCanBeRestored();
     void journalRoundTrip();
     void damagedJournals_data();
     void damagedJournals();
@@ -423,6 +428,79 @@ void TestRemovalJournal::putBackNeverOverwrites()
     QCOMPARE(trash::PutBack(moved.trashPath, original, &error), trash::PutBackResult::NotInTrash);
 }
 
+namespace {
+
+// The removal that the test below kills: Tool's leftovers removed to the trash with a journal in
+// the folder PW_REMOVAL_CHILD names; after the second item it prints its drive C and waits to be
+// killed.
+int RunRemovalChild()
+{
+    const QString journals = QString::fromLocal8Bit(qgetenv("PW_REMOVAL_CHILD"));
+    auto *m = new Machine; // never destroyed: the process is killed
+    m->tmp.setAutoRemove(false);
+    SetLeftoverItemHook([m](int done) {
+        if (done < 2)
+            return;
+        std::printf("%s\n", qPrintable(m->root));
+        std::fflush(stdout);
+        for (;;)
+            QThread::sleep(60);
+    });
+    RemoveTool(*m, journals);
+    return 1; // never reached
+}
+
+} // namespace
+
+void TestRemovalJournal::removalKilledHalfWayCanBeRestored()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("kills the removal with SIGKILL");
+#else
+    TemporaryHome home;
+    QTemporaryDir journals;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PW_REMOVAL_CHILD", journals.path());
+    env.insert("HOME", home.path());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForStarted());
+    QVERIFY(child.waitForReadyRead(60000));
+    const QString childRoot = QString::fromLocal8Bit(child.readLine()).trimmed();
+    child.kill(); // SIGKILL: no destructor, no last write
+    QVERIFY(child.waitForFinished());
+    QVERIFY(QFileInfo(childRoot).isDir());
+
+    // The journal is whole: two items done and marked, the program not finished.
+    const QStringList files = QDir(journals.path()).entryList({"*.json"});
+    QCOMPARE(files.size(), 1);
+    const QString file = journals.filePath(files.first());
+    const journal::Run run = journal::Read(file);
+    QVERIFY2(run.problem.isEmpty(), qPrintable(run.problem));
+    const journal::Program &p = run.programs.value(0);
+    QVERIFY(!p.finished.isValid());
+    QVector<journal::Item> inTrash;
+    for (const journal::Item &item : p.items) {
+        if (item.state == journal::State::Trashed) {
+            QVERIFY(QFileInfo::exists(item.trashPath));
+            inTrash.append(item);
+        }
+    }
+    QCOMPARE(inTrash.size(), 2);
+
+    // Restored on a machine whose drive C is the killed one's.
+    pw::CFakePlatform fake;
+    fake.folders.SetDrive('C', childRoot.toStdString());
+    const RestoreResult r = RestoreProgram(file, 0, pw::CurrentPlatform(), QString());
+    QVERIFY2(r.problem.isEmpty(), qPrintable(r.problem));
+    QCOMPARE(r.restored, 2);
+    for (const journal::Item &item : inTrash)
+        QVERIFY2(QFileInfo::exists(item.native), qPrintable(item.native));
+    QDir(QFileInfo(childRoot).path()).removeRecursively();
+#endif
+}
+
 void TestRemovalJournal::journalRoundTrip()
 {
     QTemporaryDir dir;
@@ -505,5 +583,13 @@ void TestRemovalJournal::damagedJournals()
         QVERIFY(!p.regBackup.contains('/'));
 }
 
-QTEST_GUILESS_MAIN(TestRemovalJournal)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("PW_REMOVAL_CHILD"))
+        return RunRemovalChild();
+    TestRemovalJournal test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_removaljournal.moc"
