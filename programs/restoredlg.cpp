@@ -22,11 +22,16 @@
 
 namespace {
 
+constexpr int kContentWidth = 728;
+constexpr int kRowHeight = 56;
+constexpr int kButtonColumn = 172;
+
 QPushButton *MakeButton(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setFixedSize(96, 28);
     SetWidgetFont(button, 14);
+    // As wide as its caption needs in the language shown, at least as the other dialogs' buttons.
+    button->setFixedSize(qMax(96, button->fontMetrics().horizontalAdvance(caption) + 24), 28);
     button->setStyleSheet(QStringLiteral("QPushButton{border-image:url(./Resources/messagebox/btn_pri.png);color:white;}"
                                          "QPushButton:hover{border-image:url(./Resources/messagebox/btn_pri_hover.png);}"
                                          "QPushButton:pressed{border-image:url(./Resources/messagebox/btn_pri_press.png);}"
@@ -50,7 +55,11 @@ void Count(const journal::Program &program, int *items, qint64 *bytes)
 
 QString ItemLine(const RestoredItem &r)
 {
-    const QString path = r.item.path.toHtmlEscaped();
+    // A registry value by its key and name, the rest by its path.
+    const QString path = (r.item.kind == LeftoverRegistry && !r.item.value.isEmpty()
+                              ? r.item.path + QLatin1Char('|') + r.item.value
+                              : r.item.path)
+                             .toHtmlEscaped();
     switch (r.outcome) {
     case RestoreOutcome::Restored: return CRestoreDlg::tr("%1: back").arg(path);
     case RestoreOutcome::AlreadyRestored: return CRestoreDlg::tr("%1: already restored").arg(path);
@@ -107,6 +116,7 @@ void CRestoreDlg::BuildContent()
                                "exists now is overwritten."),
                             this);
     hint->setWordWrap(true);
+    hint->setFixedWidth(kContentWidth);
     SetWidgetFont(hint, 13);
     SetWidgetTextColor(hint, QColor(255, 255, 255, 153));
     layout->addWidget(hint);
@@ -118,8 +128,8 @@ void CRestoreDlg::BuildContent()
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setIndentation(0);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
-    m_list->setFixedHeight(270);
-    m_list->setColumnWidth(0, 600);
+    m_list->setFixedSize(kContentWidth, 262);
+    m_list->setColumnWidth(0, kContentWidth - kButtonColumn);
     m_list->verticalScrollBar()->setStyleSheet(ReadStyleFile(QStringLiteral("./QSS/vscrollbar.qss")));
     m_list->horizontalScrollBar()->setStyleSheet(ReadStyleFile(QStringLiteral("./QSS/hscrollbar.qss")));
     layout->addWidget(m_list);
@@ -131,7 +141,7 @@ void CRestoreDlg::BuildContent()
 
     m_result = new QTextEdit(this);
     m_result->setReadOnly(true);
-    m_result->setFixedHeight(130);
+    m_result->setFixedSize(kContentWidth, 130);
     m_result->setStyleSheet(QStringLiteral("QTextEdit{background:rgb(36,37,41);color:rgb(214,214,215);border:none;}"));
     m_result->verticalScrollBar()->setStyleSheet(ReadStyleFile(QStringLiteral("./QSS/vscrollbar.qss")));
     SetWidgetFont(m_result, 13);
@@ -154,7 +164,8 @@ void CRestoreDlg::FillList()
             auto *item = new QTreeWidgetItem(m_list);
             auto *cell = new QWidget;
             auto *texts = new QVBoxLayout(cell);
-            texts->setContentsMargins(12, 4, 0, 4);
+            texts->setContentsMargins(12, 6, 0, 6);
+            cell->setFixedHeight(kRowHeight);
             texts->setSpacing(0);
             auto *first = new CBPQtLabel(line1, cell);
             SetWidgetFont(first, 15);
@@ -166,13 +177,18 @@ void CRestoreDlg::FillList()
             texts->addWidget(first);
             texts->addWidget(second);
             m_list->setItemWidget(item, 0, cell);
-            item->setSizeHint(0, QSize(600, 48));
+            item->setSizeHint(0, QSize(kContentWidth - kButtonColumn, kRowHeight));
+            item->setSizeHint(1, QSize(120, kRowHeight));
             QPushButton *button = nullptr;
             if (restorable) {
-                button = MakeButton(tr("Restore"), m_list);
+                auto *holder = new QWidget;
+                auto *centre = new QHBoxLayout(holder);
+                centre->setContentsMargins(0, 0, 12, 0);
+                button = MakeButton(tr("Restore"), holder);
+                centre->addWidget(button, 0, Qt::AlignRight | Qt::AlignVCenter);
                 const int row = m_rows.size();
                 connect(button, &QPushButton::clicked, this, [this, row] { StartRestore(row); });
-                m_list->setItemWidget(item, 1, button);
+                m_list->setItemWidget(item, 1, holder);
             }
             m_rows.append({run.file, program, name});
             m_buttons.append(button);

@@ -5,6 +5,8 @@
 #include "leftovers/leftovercleaner.h"
 #include "pagefixture.h"
 #include "programs/restoredlg.h"
+#include "shell/stylefile.h"
+#include "shell/translations.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -47,6 +49,9 @@ void TestRestoreDlg::initTestCase()
 {
     QVERIFY(m_logDir.isValid());
     sharelog::SetLogFilePath(m_logDir.filePath(QStringLiteral("purgewell.log")));
+    const QString language = QString::fromLocal8Bit(qgetenv("PURGEWELL_RESTORE_SHOT_LANG"));
+    if (!language.isEmpty())
+        QVERIFY(InstallTranslations(*QCoreApplication::instance(), QLocale(language), QStringLiteral("./translations")));
 }
 
 void TestRestoreDlg::restoreThroughTheWindow()
@@ -91,10 +96,23 @@ void TestRestoreDlg::restoreThroughTheWindow()
     QCOMPARE(readAll(m.native("C:\\Apps\\Tool\\Data\\notes.txt")), QByteArray("notes"));
     QVERIFY(m.hasEntry("Tool"));
     QVERIFY(dialog.resultView()->isVisibleTo(&dialog));
-    QVERIFY2(dialog.resultView()->toPlainText().contains("restored, 0 not restored"),
-             qPrintable(dialog.resultView()->toPlainText()));
+    const QString shown = dialog.resultView()->toPlainText();
+    QVERIFY2(shown.contains(CRestoreDlg::tr("%1: back").arg("C:\\Apps\\Tool\\readme.txt")), qPrintable(shown));
+    QVERIFY2(!shown.contains(CRestoreDlg::tr("%1: not restored (%2)").section(':', 1, 1)), qPrintable(shown));
     // The page reads its list again: the program is listed.
     QCOMPARE(recorder.count(MSG_REFRESH_PAGE), 1);
+
+    // For docs/ (scripts/screenshots.sh): the window as it stands, in the product's style, in
+    // the language PURGEWELL_RESTORE_SHOT_LANG names, run from the program's folder.
+    const QString shot = QString::fromLocal8Bit(qgetenv("PURGEWELL_RESTORE_SHOT"));
+    if (!shot.isEmpty()) {
+        qApp->setStyleSheet(ReadStyleFile(QStringLiteral("./QSS/SK.qss")));
+        dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(500);
+        QVERIFY(dialog.grab().save(shot));
+    }
 }
 
 void TestRestoreDlg::damagedJournalsAreListed()
