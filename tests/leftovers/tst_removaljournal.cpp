@@ -289,8 +289,10 @@ void TestRemovalJournal::trashKeepsEverythingRestorable()
     for (const journal::Item &item : p.items) {
         if (item.kind == LeftoverFile || item.kind == LeftoverFolder) {
             QCOMPARE(journal::StateName(item.state), QStringLiteral("trashed"));
+#ifndef Q_OS_WIN
             QVERIFY2(item.trashPath.startsWith(home.trash() + "/files/"), qPrintable(item.trashPath));
             QVERIFY(QFile::exists(home.trash() + "/info/" + QFileInfo(item.trashPath).fileName() + ".trashinfo"));
+#endif
             QCOMPARE(trash::CheckItem(item.trashPath, item.native), QString());
             ++trashed;
         } else {
@@ -315,7 +317,9 @@ void TestRemovalJournal::trashKeepsEverythingRestorable()
     }
     for (const auto &f : files)
         QCOMPARE(readAll(m.native(f.first)), f.second);
+#ifndef Q_OS_WIN
     QVERIFY(QDir(home.trash() + "/info").entryList(QDir::Files).isEmpty());
+#endif
 }
 
 void TestRemovalJournal::folderThatKeepsSomethingGoesEntryByEntry()
@@ -401,7 +405,9 @@ void TestRemovalJournal::putBackNeverOverwrites()
     f.close();
     const trash::MoveResult moved = trash::Move(original);
     QVERIFY2(moved.moved, qPrintable(moved.error));
+#ifndef Q_OS_WIN
     QVERIFY2(moved.trashPath.startsWith(home.trash()), qPrintable(moved.trashPath));
+#endif
     QCOMPARE(trash::Find(original), moved.trashPath);
 
     // Something new at the place: it stays, the trashed item too.
