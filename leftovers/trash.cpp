@@ -111,7 +111,21 @@ QString wineHomeTrash()
 QString recordNameOf(const QString &originalNativePath)
 {
 #ifdef Q_OS_WIN
-    return clean(unixNameOf(originalNativePath));
+    // Wine names only paths whose folder exists: once the item and the folders it left empty
+    // are gone, the nearest folder that is still there is named and the rest appended.
+    QString at = clean(originalNativePath);
+    QString rest;
+    while (!at.isEmpty()) {
+        const QString unix = clean(unixNameOf(at));
+        if (!unix.isEmpty() && unix != QLatin1String("."))
+            return rest.isEmpty() ? unix : unix + rest;
+        const int slash = at.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 2)
+            break;
+        rest = at.mid(slash) + rest;
+        at = at.left(slash);
+    }
+    return QString();
 #else
     return clean(originalNativePath);
 #endif
@@ -428,7 +442,8 @@ QString CheckItem(const QString &trashPath, const QString &originalNativePath)
     if (!readRecord(recordPath, volumeRoot, recycleBin, &record))
         return QStringLiteral("the trash has no record of it");
     if (!recordNames(record, recycleBin, originalNativePath))
-        return QStringLiteral("the trash's record names another path");
+        return QStringLiteral("the trash's record names another path (%1, not %2)")
+            .arg(record.original, recycleBin ? clean(originalNativePath) : recordNameOf(originalNativePath));
     return QString();
 }
 
