@@ -9,6 +9,9 @@
 #include "update/checkupdate.h"
 #include "update/updaterstdlg.h"
 #include "app/stylemenu.h"
+#include "leftovers/removaljournal.h"
+#include "platform/default/defaultplatform.h"
+#include "programs/restoredlg.h"
 #include "widgets/windowtitle.h"
 
 #include <QCursor>
@@ -28,6 +31,7 @@ CCommonMenu::CCommonMenu(CBPMsgReceiver *owner, QObject *parent)
         {ID_SUPPORT_CENTER, tr("Support Center")},
         {ID_USER_GUIDE, tr("User Guide")},
         {ID_SCRUBWELL, tr("Scrubwell")},
+        {ID_RESTORE, tr("Restore Removed Items...")},
         {ID_CHECK_UPDATE, tr("Check Update")},
         {ID_ABOUT, tr("About")},
     };
@@ -94,6 +98,9 @@ void CCommonMenu::OnOptionMenuTriggered(QAction *action)
     case ID_ABOUT:
         RunAbout();
         break;
+    case ID_RESTORE:
+        RunRestore();
+        break;
     default:
         break;
     }
@@ -114,6 +121,17 @@ void CCommonMenu::RunAbout()
     about->setWindowFlags(kDialogFlags);
     about->BuildContent();
     about->exec();
+}
+
+void CCommonMenu::RunRestore()
+{
+    auto *restore = new CRestoreDlg(CUIPublic::GetInstance()->GetMainWindow());
+    restore->setWindowFlags(kDialogFlags);
+    // Restores act on the prefix the programs page has open (Linux).
+    restore->SetSource(journal::Folder(), pw::CurrentPlatform(), pw::CurrentDefaultPrefix().path);
+    restore->BuildContent();
+    restore->exec();
+    delete restore;
 }
 
 void CCommonMenu::RunUpdateCheck()

@@ -1,6 +1,6 @@
 #pragma once
-// The option menu behind the main title bar's menu button: support links, the update check
-// and the About box. The title bar creates one per press, pops it up and destroys it.
+// The option menu behind the main title bar's menu button: support links, the Restore window
+// (what leftover removals moved to the trash), the update check and the About box. The title bar creates one per press, pops it up and destroys it.
 #include "libs/vdxqt/notifycentor.h"
 
 #include <QMap>
@@ -20,6 +20,7 @@ public:
         ID_SCRUBWELL = 8195,
         ID_CHECK_UPDATE = 8196,
         ID_ABOUT = 8197,
+        ID_RESTORE = 8198,
     };
     enum PopupKind { POPUP_OPTION = 2 };
 
@@ -43,6 +44,7 @@ public slots:
 private:
     void OpenSettingsLink(const QString &key);
     void RunAbout();
+    void RunRestore();
     void RunUpdateCheck();
 
     CBPMsgReceiver *m_owner;

@@ -24,3 +24,13 @@ endif()
 function(purgewell_windows_path out path)
   set(${out} "${PURGEWELL_BUILD_DRIVE}${path}" PARENT_SCOPE)
 endfunction()
+
+# purgewell_test_home(<test> ...): the tests run with HOME in a folder of the build of their own,
+# so that what they remove goes to a trash there and never into the trash of the user who builds.
+function(purgewell_test_home)
+  foreach(name ${ARGN})
+    set(home "${CMAKE_BINARY_DIR}/tests/home/${name}")
+    file(MAKE_DIRECTORY "${home}")
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "HOME=${home}")
+  endforeach()
+endfunction()

@@ -139,6 +139,25 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
 
 void CLeftoverCleaner::RemoveLeftovers()
 {
-    CLeftoverReport report(&m_result);
-    CLeftoverRemover(m_platform, m_policy, report, m_program, m_twins).Remove(m_leftovers);
+    CRunJournal *journal = m_record.journal.get();
+    int index = -1;
+    if (journal) {
+        journal::Program p;
+        p.name = QString::fromLocal8Bit(FieldText(m_program.DisplayName));
+        p.publisher = QString::fromLocal8Bit(FieldText(m_program.Publisher));
+        p.version = QString::fromLocal8Bit(FieldText(m_program.DisplayVersion));
+        p.prefix = m_record.prefix;
+        p.mode = m_record.mode;
+        p.entryRoot = m_program.RegistryRoot;
+        p.entryView = m_program.RegistryView;
+        p.entryKey = entryItem(m_program).Path;
+        index = journal->AddProgram(p);
+    }
+    CLeftoverReport report(&m_result, journal, index);
+    CLeftoverRemover remover(m_platform, m_policy, report, m_program, m_twins);
+    remover.SetMode(m_record.mode, journal && m_record.mode == RemovalMode::Trash ? journal->RegBackupFile(index)
+                                                                                   : QString());
+    remover.Remove(m_leftovers);
+    if (journal)
+        journal->FinishProgram(index);
 }

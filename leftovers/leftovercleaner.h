@@ -30,10 +30,13 @@
 #include "inventory/leftoveritem.h"
 #include "platform/platform.h"
 #include "leftovers/keeppolicy.h"
+#include "leftovers/removaljournal.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // What one clean did, for the uninstall run to tell the user.
 struct CleanResult {
@@ -45,6 +48,15 @@ struct CleanResult {
     LeftoverList Refused; // found, but kept by a rule above (protected, another program's)
     LeftoverList Failed;  // deletion tried and failed (in use, read-only in a folder, no rights);
                           // also the entries inside a leftover folder that stayed
+    LeftoverList Trashed; // of Removed, what went to the trash (and can come back); also the
+                          // entries of a leftover folder that went there one by one
+};
+
+// How a clean's removal goes and where it is recorded.
+struct RemovalRecord {
+    std::shared_ptr<CRunJournal> journal; // the run's journal; none: nothing is recorded
+    RemovalMode mode = RemovalMode::Delete;
+    QString prefix; // Linux: the Wine prefix the program belongs to, for the journal
 };
 
 // The programs and updates listed after the uninstaller ended, as a scan the caller already made
@@ -73,6 +85,10 @@ public:
     // Deletes the items of the last scan, in order; nothing stops the walk.
     void RemoveLeftovers();
 
+    // How the removals go from now on (default: deleted for good, nothing recorded). With
+    // RemovalMode::Trash and a journal the registry items are backed up beside the journal.
+    void SetRemoval(const RemovalRecord &record) { m_record = record; }
+
     const LeftoverList &Leftovers() const { return m_leftovers; }
     const CleanResult &LastResult() const { return m_result; }
 
@@ -87,4 +103,5 @@ private:
     InstalledProgramList m_twins; // the program's orphaned twin entries, removed with it
     LeftoverList m_leftovers; // the scan's result: what RemoveLeftovers deletes
     CleanResult m_result;
+    RemovalRecord m_record;
 };

@@ -6,14 +6,58 @@
 #include "leftovers/installstate.h"
 #include "leftovers/keeppolicy.h"
 #include "leftovers/leftoverreport.h"
+#include "leftovers/trash.h"
 #include "leftovers/windowspath.h"
 #include "libs/sharelog/sharelog.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The bytes of a file, or of everything in a folder; links count as nothing and are not entered.
+qint64 sizeOf(const QString &native, FolderEntry::Type type)
+{
+    if (type == FolderEntry::File)
+        return QFileInfo(native).size();
+    if (type != FolderEntry::Folder)
+        return 0;
+    qint64 total = 0;
+    QDirIterator it(native, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (!it.fileInfo().isSymLink())
+            total += it.fileInfo().size();
+    }
+    return total;
+}
+
+const QString kLinkNote = QStringLiteral("a link: deleted, never moved to the trash");
+
+QString notTakenNote(const QString &error)
+{
+    return QStringLiteral("the trash could not take it (%1)").arg(error);
+}
+
+} // namespace
+
+namespace {
+
+std::function<void(int)> g_itemHook;
+
+} // namespace
+
+void SetLeftoverItemHook(std::function<void(int done)> hook)
+{
+    g_itemHook = std::move(hook);
+}
 
 void CLeftoverRemover::Remove(const LeftoverList &items)
 {
+    int done = 0;
     for (const LeftoverItem &item : items) {
         switch (item.Kind) {
         case LeftoverFile: RemoveFile(item); break;
@@ -21,6 +65,8 @@ void CLeftoverRemover::Remove(const LeftoverList &items)
         case LeftoverRegistry: RemoveRegistryItem(item); break;
         default: RemoveMuiCacheItem(item); break;
         }
+        if (g_itemHook)
+            g_itemHook(++done);
     }
 }
 
@@ -44,11 +90,12 @@ void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
         return;
     }
     if (type == FolderEntry::Link) {
+        const int entry = m_report.Begin(item, native, 0);
         if (RemoveLink(native)) {
-            m_report.Removed(item, true);
+            m_report.Removed(item, true, entry, m_mode == RemovalMode::Trash ? kLinkNote : QString());
             RemoveEmptyParents(item.Path);
         } else {
-            m_report.Failed(item, QStringLiteral("the link could not be deleted"));
+            m_report.Failed(item, QStringLiteral("the link could not be deleted"), entry);
         }
         return;
     }
@@ -56,19 +103,30 @@ void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
         m_report.Failed(item, QStringLiteral("no longer a file"));
         return;
     }
-    // A leftover file the scan found is deleted even when read-only.
+    const int entry = m_report.Begin(item, native, sizeOf(native, type));
+    // A leftover file the scan found is removed even when read-only.
     const bool wasReadOnly = IsReadOnly(native);
     if (wasReadOnly)
         SetReadOnly(native, false);
+    QString note;
+    if (m_mode == RemovalMode::Trash) {
+        const trash::MoveResult moved = trash::Move(native);
+        if (moved.moved) {
+            m_report.Trashed(item, moved.trashPath, entry);
+            RemoveEmptyParents(item.Path);
+            return;
+        }
+        note = notTakenNote(moved.error);
+    }
     if (QFile::remove(native)) {
-        m_report.Removed(item, true);
+        m_report.Removed(item, true, entry, note);
         // The last file of a data folder (or of the install folder, or a Start menu folder)
         // leaves that folder empty.
         RemoveEmptyParents(item.Path);
     } else {
         if (wasReadOnly)
             SetReadOnly(native, true);
-        m_report.Failed(item, QStringLiteral("the file could not be deleted"));
+        m_report.Failed(item, QStringLiteral("the file could not be deleted"), entry);
     }
 }
 
@@ -79,15 +137,47 @@ void CLeftoverRemover::RemoveFolder(const LeftoverItem &item)
         m_report.Refused(item, reason);
         return;
     }
+    const QString native = m_policy.NativeOf(item.Path);
     bool existed = false;
-    PathType(m_policy.NativeOf(item.Path), &existed);
-    const QString nativeReason = existed ? m_policy.NativeReason(m_policy.NativeOf(item.Path)) : QString();
-    if (!nativeReason.isEmpty())
+    const FolderEntry::Type type = PathType(native, &existed);
+    const QString nativeReason = existed ? m_policy.NativeReason(native) : QString();
+    if (!nativeReason.isEmpty()) {
         m_report.Refused(item, nativeReason);
-    else if (RemoveFolderTree(item.Path))
-        m_report.Removed(item, existed);
+        return;
+    }
+    if (!existed) {
+        m_report.Removed(item, false);
+        return;
+    }
+    const int entry = m_report.Begin(item, native, sizeOf(native, type));
+    QString note;
+    if (m_mode == RemovalMode::Trash && type == FolderEntry::Link) {
+        note = kLinkNote;
+    } else if (m_mode == RemovalMode::Trash && type == FolderEntry::Folder) {
+        // Moving a folder to the trash moves all of it: whole only when nothing in it must stay.
+        if (FolderKeepsSomething(native, item.Path)) {
+            RemoveFolderContent(native, item.Path);
+            if (QDir().rmdir(native)) {
+                // Only hidden entries were what kept it, and they went with their folders.
+                m_report.Removed(item, true, entry);
+                RemoveEmptyParents(item.Path);
+            } else {
+                m_report.Partial(item, QStringLiteral("the folder still holds entries that stay"), entry);
+            }
+            return;
+        }
+        const trash::MoveResult moved = trash::Move(native);
+        if (moved.moved) {
+            m_report.Trashed(item, moved.trashPath, entry);
+            RemoveEmptyParents(item.Path);
+            return;
+        }
+        note = notTakenNote(moved.error);
+    }
+    if (RemoveFolderTree(item.Path))
+        m_report.Removed(item, true, entry, note);
     else
-        m_report.Failed(item, QStringLiteral("the folder still holds entries that could not be deleted"));
+        m_report.Failed(item, QStringLiteral("the folder still holds entries that could not be deleted"), entry);
 }
 
 bool CLeftoverRemover::RemoveFolderTree(const QString &folder)
@@ -146,6 +236,8 @@ bool CLeftoverRemover::RemoveFolderContent(const QString &native, const QString 
             if (IsReadOnly(childNative)) {
                 m_report.Failed(child, QStringLiteral("read-only"));
                 all = false;
+            } else if (m_mode == RemovalMode::Trash) {
+                all = TrashEntry(child, childNative) && all;
             } else if (QFile::remove(childNative)) {
                 LogInfo("Leftover file removed: %s", childWindows.toLocal8Bit().constData());
             } else {
@@ -160,6 +252,10 @@ bool CLeftoverRemover::RemoveFolderContent(const QString &native, const QString 
             all = false;
             continue;
         }
+        if (m_mode == RemovalMode::Trash && !FolderKeepsSomething(childNative, childWindows)) {
+            all = TrashEntry(child, childNative) && all;
+            continue;
+        }
         if (RemoveFolderContent(childNative, childWindows) && QDir().rmdir(childNative)) {
             LogInfo("Leftover folder removed: %s", childWindows.toLocal8Bit().constData());
         } else {
@@ -167,6 +263,46 @@ bool CLeftoverRemover::RemoveFolderContent(const QString &native, const QString 
         }
     }
     return all;
+}
+
+bool CLeftoverRemover::FolderKeepsSomething(const QString &native, const QString &windows) const
+{
+    // The same rules as RemoveFolderContent, asked before anything is touched.
+    for (const FolderEntry &e : ListFolder(native, true)) {
+        const QString childNative = native + QLatin1Char('/') + e.Name;
+        const QString childWindows = windows + QLatin1Char('\\') + e.Name;
+        if (e.Hidden || e.Kind == FolderEntry::Other || e.Name.contains(QLatin1Char('\\')))
+            return true;
+        if (e.Kind == FolderEntry::Link)
+            continue;
+        if (e.Kind == FolderEntry::File) {
+            if (IsReadOnly(childNative))
+                return true;
+            continue;
+        }
+        if (!m_policy.Reason(childWindows).isEmpty() || FolderKeepsSomething(childNative, childWindows))
+            return true;
+    }
+    return false;
+}
+
+bool CLeftoverRemover::TrashEntry(const LeftoverItem &child, const QString &childNative)
+{
+    const int entry = m_report.Begin(child, childNative, sizeOf(childNative, PathType(childNative)));
+    const trash::MoveResult moved = trash::Move(childNative);
+    if (moved.moved) {
+        m_report.TrashedInside(child, moved.trashPath, entry);
+        return true;
+    }
+    const bool gone = child.Kind == LeftoverFolder
+                          ? (RemoveFolderContent(childNative, child.Path) && QDir().rmdir(childNative))
+                          : QFile::remove(childNative);
+    if (gone) {
+        m_report.DeletedInside(child, notTakenNote(moved.error), entry);
+        return true;
+    }
+    m_report.Failed(child, QStringLiteral("could not be moved to the trash nor deleted"), entry);
+    return false;
 }
 
 void CLeftoverRemover::RemoveEmptyParents(const QString &windowsFolder)
@@ -224,13 +360,20 @@ void CLeftoverRemover::RemoveRegistryItem(const LeftoverItem &item)
     }
     const pw::RegKey root = pw::RootKey(pw::RegRoot(item.RegistryRoot));
     const std::string path = item.Path.toLocal8Bit().toStdString();
+    const int entry = m_report.Begin(item);
+    QString why;
+    if (!BackUp(pw::RegRoot(item.RegistryRoot), item.RegistryView, path,
+                item.ValueName.isEmpty() ? nullptr : &item.ValueName, &why)) {
+        m_report.Refused(item, why, entry);
+        return;
+    }
     pw::WinError error = pw::kErrorSuccess;
     if (item.ValueName.isEmpty()) {
         error = reg->DeleteKeyEx(root, path, item.RegistryView);
     } else {
         error = DeleteValue(*reg, root, path, pw::kKeyAllAccess | item.RegistryView, item.ValueName);
     }
-    ReportRegistryResult(item, error);
+    ReportRegistryResult(item, error, entry);
 }
 
 void CLeftoverRemover::RemoveMuiCacheItem(const LeftoverItem &item)
@@ -241,7 +384,46 @@ void CLeftoverRemover::RemoveMuiCacheItem(const LeftoverItem &item)
         return;
     }
     const pw::RegRoot root = MuiCacheRoot(item);
-    ReportRegistryResult(item, DeleteValue(*reg, pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, item.Path));
+    const int entry = m_report.Begin(item);
+    QString why;
+    if (!BackUp(root, 0, MuiCacheKey(root), &item.Path, &why)) {
+        m_report.Refused(item, why, entry);
+        return;
+    }
+    ReportRegistryResult(item, DeleteValue(*reg, pw::RootKey(root), MuiCacheKey(root), pw::kKeyAllAccess, item.Path),
+                         entry);
+}
+
+bool CLeftoverRemover::BackUp(pw::RegRoot root, uint32_t view, const std::string &path, const QString *valueName,
+                              QString *why)
+{
+    if (m_backupFile.isEmpty())
+        return true;
+    std::vector<RegExportKey> keys;
+    const bool read = valueName ? ReadRegExportValue(*m_platform.registry, root, view, path,
+                                                     valueName->toLocal8Bit().toStdString(), &keys)
+                                : ReadRegExportKey(*m_platform.registry, root, view, path, &keys);
+    if (!read) {
+        *why = QStringLiteral("its backup could not be read");
+        return false;
+    }
+    if (keys.empty())
+        return true; // already gone: nothing to keep
+    const QString problem = RegExportProblem(keys);
+    if (!problem.isEmpty()) {
+        *why = QStringLiteral("no backup can hold it (%1)").arg(problem);
+        return false;
+    }
+    std::vector<RegExportKey> all = m_backup;
+    all.insert(all.end(), keys.begin(), keys.end());
+    QString error;
+    if (!journal::WritePrivateFile(m_backupFile, RegExportText(all), &error)) {
+        *why = QStringLiteral("its backup could not be written (%1)").arg(error);
+        return false;
+    }
+    m_backup = std::move(all);
+    m_report.SetRegBackup(QFileInfo(m_backupFile).fileName());
+    return true;
 }
 
 pw::WinError CLeftoverRemover::DeleteValue(pw::IRegistry &reg, pw::RegKey root, const std::string &path,
@@ -256,11 +438,11 @@ pw::WinError CLeftoverRemover::DeleteValue(pw::IRegistry &reg, pw::RegKey root, 
     return error;
 }
 
-void CLeftoverRemover::ReportRegistryResult(const LeftoverItem &item, pw::WinError error)
+void CLeftoverRemover::ReportRegistryResult(const LeftoverItem &item, pw::WinError error, int entry)
 {
     // Already gone counts as removed.
     if (error == pw::kErrorSuccess || error == pw::kErrorFileNotFound)
-        m_report.Removed(item, error == pw::kErrorSuccess);
+        m_report.Removed(item, error == pw::kErrorSuccess, entry);
     else
-        m_report.Failed(item, QStringLiteral("error %1").arg(error));
+        m_report.Failed(item, QStringLiteral("error %1").arg(error), entry);
 }

@@ -8,14 +8,33 @@
 // removed as links. Of the registry only the removed program's own uninstall entry and those of
 // its orphaned twins (each in the root and view it was read from) and MuiCache values are
 // deleted; a twin whose uninstaller is back on disk by then is kept.
+//
+// In RemovalMode::Trash files and folders go to the desktop's trash (trash.h) instead of being
+// deleted, and every registry item is written to the program's .reg backup before it is deleted
+// (an item whose backup cannot be written is kept). A folder goes to the trash whole only when
+// nothing in it would stay (a hidden or read-only file, a protected folder, anything that is not
+// a file, folder or link): otherwise its entries go one by one, each as a journal item of its
+// own, and what must stay stays with the folder. Links are deleted as links, never moved. What
+// the trash cannot take (no trash on that volume) is deleted as before, and the journal says so.
+// Every item is recorded in the journal (through the report) before it is touched.
 #include "inventory/installedprogram.h"
 #include "inventory/leftoveritem.h"
+#include "leftovers/regexport.h"
+#include "leftovers/removaljournal.h"
 #include "platform/platform.h"
 
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 class CKeepPolicy;
 class CLeftoverReport;
+
+// For tests: called on the removing thread after each item of a removal is done and recorded,
+// with the number of items done so far (a test stops the process there to see what a removal
+// cut short leaves behind). None by default.
+void SetLeftoverItemHook(std::function<void(int done)> hook);
 
 class CLeftoverRemover {
 public:
@@ -26,6 +45,14 @@ public:
     {
     }
 
+    // How the items go (default: deleted for good); `regBackupFile`: the .reg file the registry
+    // items are backed up to first (empty: no backup).
+    void SetMode(RemovalMode mode, const QString &regBackupFile = QString())
+    {
+        m_mode = mode;
+        m_backupFile = regBackupFile;
+    }
+
     void Remove(const LeftoverList &items);
 
 private:
@@ -33,6 +60,14 @@ private:
     void RemoveFolder(const LeftoverItem &item);
     bool RemoveFolderTree(const QString &folder);
     bool RemoveFolderContent(const QString &native, const QString &windows);
+    // Whether anything in the folder would stay if its content were removed entry by entry.
+    bool FolderKeepsSomething(const QString &native, const QString &windows) const;
+    // Moves a file or folder entry of a leftover folder to the trash on its own (deletes it when
+    // the trash cannot take it); false when it is still there.
+    bool TrashEntry(const LeftoverItem &child, const QString &childNative);
+    // Writes the key (empty `valueName`) or value to the backup; false with *why when it could
+    // not be backed up, true when there is no backup to make.
+    bool BackUp(pw::RegRoot root, uint32_t view, const std::string &path, const QString *valueName, QString *why);
     void RemoveEmptyParents(const QString &windowsFolder);
     void RemoveRegistryItem(const LeftoverItem &item);
     // Why a registry item is not the uninstall entry of the program or of one of its orphaned
@@ -42,11 +77,14 @@ private:
     // Opens root\path with `access` and deletes one value of it.
     static pw::WinError DeleteValue(pw::IRegistry &reg, pw::RegKey root, const std::string &path, uint32_t access,
                                     const QString &valueName);
-    void ReportRegistryResult(const LeftoverItem &item, pw::WinError error);
+    void ReportRegistryResult(const LeftoverItem &item, pw::WinError error, int entry);
 
     const pw::Platform &m_platform;
     const CKeepPolicy &m_policy;
     CLeftoverReport &m_report;
     const InstalledProgram &m_program;
     const InstalledProgramList m_twins;
+    RemovalMode m_mode = RemovalMode::Delete;
+    QString m_backupFile;
+    std::vector<RegExportKey> m_backup; // what the backup file holds
 };

@@ -2,6 +2,7 @@
 
 #include "inventory/appenum.h"
 #include "leftovers/leftovercleaner.h"
+#include "leftovers/removaljournal.h"
 #include "libs/sharelog/sharelog.h"
 
 namespace {
@@ -66,25 +67,114 @@ QByteArray DescribeLeftover(const LeftoverItem &item)
     return item.Path.toLocal8Bit();
 }
 
-void CLeftoverReport::Refused(const LeftoverItem &item, const QString &reason)
+namespace {
+
+journal::Item journalItem(const LeftoverItem &item)
+{
+    journal::Item out;
+    out.kind = item.Kind;
+    out.path = item.Path;
+    if (item.Kind == LeftoverRegistry) {
+        out.value = item.ValueName;
+        out.root = item.RegistryRoot;
+        out.view = item.RegistryView;
+    } else if (item.Kind == LeftoverMuiCache) {
+        out.root = uint32_t(MuiCacheRoot(item));
+    }
+    return out;
+}
+
+} // namespace
+
+int CLeftoverReport::Begin(const LeftoverItem &item, const QString &native, qint64 size)
+{
+    if (!m_journal)
+        return -1;
+    journal::Item entry = journalItem(item);
+    entry.native = native;
+    entry.size = size;
+    return m_journal->AddItem(m_program, entry);
+}
+
+int CLeftoverReport::Record(const LeftoverItem &item, int entry, int state, const QString &note,
+                            const QString &trashPath)
+{
+    if (!m_journal)
+        return -1;
+    if (entry < 0) {
+        journal::Item fresh = journalItem(item);
+        fresh.state = journal::State(state);
+        fresh.note = note;
+        fresh.trashPath = trashPath;
+        return m_journal->AddItem(m_program, fresh);
+    }
+    m_journal->SetState(m_program, entry, journal::State(state), note, trashPath);
+    return entry;
+}
+
+void CLeftoverReport::Refused(const LeftoverItem &item, const QString &reason, int entry)
 {
     m_result->Refused.append(item);
     LogInfo("Leftover %s kept (%s): %s", LeftoverKindName(item.Kind), reason.toLocal8Bit().constData(),
             DescribeLeftover(item).constData());
+    Record(item, entry, int(journal::State::Kept), reason);
 }
 
-void CLeftoverReport::Removed(const LeftoverItem &item, bool wasThere)
+void CLeftoverReport::Removed(const LeftoverItem &item, bool wasThere, int entry, const QString &note)
 {
     m_result->Removed.append(item);
     if (wasThere)
         LogInfo("Leftover %s removed: %s", LeftoverKindName(item.Kind), DescribeLeftover(item).constData());
     else
         LogInfo("Leftover %s already gone: %s", LeftoverKindName(item.Kind), DescribeLeftover(item).constData());
+    if (wasThere && !note.isEmpty())
+        LogInfo("Leftover %s deleted for good (%s): %s", LeftoverKindName(item.Kind), note.toLocal8Bit().constData(),
+                DescribeLeftover(item).constData());
+    Record(item, entry, int(wasThere ? journal::State::Deleted : journal::State::Gone), note);
 }
 
-void CLeftoverReport::Failed(const LeftoverItem &item, const QString &why)
+void CLeftoverReport::Trashed(const LeftoverItem &item, const QString &trashPath, int entry)
+{
+    m_result->Removed.append(item);
+    m_result->Trashed.append(item);
+    LogInfo("Leftover %s removed: %s", LeftoverKindName(item.Kind), DescribeLeftover(item).constData());
+    LogInfo("Leftover %s moved to the trash as %s", LeftoverKindName(item.Kind), trashPath.toLocal8Bit().constData());
+    Record(item, entry, int(journal::State::Trashed), QString(), trashPath);
+}
+
+void CLeftoverReport::TrashedInside(const LeftoverItem &item, const QString &trashPath, int entry)
+{
+    m_result->Trashed.append(item);
+    LogInfo("Leftover %s removed: %s", LeftoverKindName(item.Kind), item.Path.toLocal8Bit().constData());
+    LogInfo("Leftover %s moved to the trash as %s", LeftoverKindName(item.Kind), trashPath.toLocal8Bit().constData());
+    Record(item, entry, int(journal::State::Trashed), QString(), trashPath);
+}
+
+void CLeftoverReport::DeletedInside(const LeftoverItem &item, const QString &note, int entry)
+{
+    LogInfo("Leftover %s deleted for good (%s): %s", LeftoverKindName(item.Kind), note.toLocal8Bit().constData(),
+            item.Path.toLocal8Bit().constData());
+    Record(item, entry, int(journal::State::Deleted), note);
+}
+
+void CLeftoverReport::SetRegBackup(const QString &fileName)
+{
+    if (m_journal)
+        m_journal->SetRegBackup(m_program, fileName);
+}
+
+void CLeftoverReport::Failed(const LeftoverItem &item, const QString &why, int entry)
 {
     m_result->Failed.append(item);
     LogInfo("Leftover %s not removed (%s): %s", LeftoverKindName(item.Kind), why.toLocal8Bit().constData(),
             DescribeLeftover(item).constData());
+    Record(item, entry, int(journal::State::Failed), why);
+}
+
+void CLeftoverReport::Partial(const LeftoverItem &item, const QString &why, int entry)
+{
+    m_result->Failed.append(item);
+    LogInfo("Leftover %s not removed (%s): %s", LeftoverKindName(item.Kind), why.toLocal8Bit().constData(),
+            DescribeLeftover(item).constData());
+    Record(item, entry, int(journal::State::Partial), why);
 }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
@@ -321,4 +323,199 @@ QByteArray RegExportText(const std::vector<RegExportKey> &keys)
     QByteArray out("\xff\xfe", 2);
     appendUtf16(&out, text);
     return out;
+}
+
+namespace {
+
+constexpr int kMaxValueBytes = 1024 * 1024;
+
+// A quoted string from `at` on; gives the index after the closing quote, -1 when it is not one.
+int readQuoted(const QString &line, int at, QString *out)
+{
+    if (at >= line.size() || line.at(at) != QLatin1Char('"'))
+        return -1;
+    out->clear();
+    for (int i = at + 1; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char('"'))
+            return i + 1;
+        if (c != QLatin1Char('\\')) {
+            *out += c;
+            continue;
+        }
+        if (++i >= line.size())
+            return -1;
+        const QChar e = line.at(i);
+        if (e == QLatin1Char('n'))
+            *out += QLatin1Char('\n');
+        else if (e == QLatin1Char('r'))
+            *out += QLatin1Char('\r');
+        else if (e == QLatin1Char('0'))
+            *out += QChar(0);
+        else
+            *out += e;
+    }
+    return -1;
+}
+
+bool readHex(const QString &text, QByteArray *out)
+{
+    out->clear();
+    const QString compact = QString(text).remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
+    if (compact.isEmpty())
+        return true;
+    for (const QString &part : compact.split(QLatin1Char(','))) {
+        bool ok = false;
+        const uint b = part.toUInt(&ok, 16);
+        if (!ok || part.size() > 2 || b > 0xff || out->size() >= kMaxValueBytes)
+            return false;
+        out->append(char(b));
+    }
+    return true;
+}
+
+// UTF-16LE bytes (string data of a hex(1)/(2)/(7) value) as the local 8-bit bytes the registry
+// interface holds.
+std::vector<uint8_t> localFromUtf16(const QByteArray &bytes)
+{
+    QString text;
+    for (int i = 0; i + 1 < bytes.size(); i += 2)
+        text += QChar(ushort(uchar(bytes[i]) | uchar(bytes[i + 1]) << 8));
+    const QByteArray local = text.toLocal8Bit();
+    return std::vector<uint8_t>(local.begin(), local.end());
+}
+
+} // namespace
+
+bool SplitRegExportPath(const std::string &fullPath, RegRoot *root, std::string *path)
+{
+    for (RegRoot r : {RegRoot::LocalMachine, RegRoot::CurrentUser, RegRoot::ClassesRoot}) {
+        const std::string name = RegExportRootName(r).toStdString();
+        if (fullPath.size() >= name.size() && startsWithNoCase(fullPath, name.c_str(), name.size())
+            && (fullPath.size() == name.size() || fullPath[name.size()] == '\\')) {
+            *root = r;
+            *path = fullPath.size() == name.size() ? std::string() : fullPath.substr(name.size() + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseRegExportText(const QByteArray &data, std::vector<RegExportKey> *out, QString *error, size_t maxKeys)
+{
+    QString text;
+    if (data.startsWith("\xff\xfe")) {
+        for (int i = 2; i + 1 < data.size(); i += 2)
+            text += QChar(ushort(uchar(data[i]) | uchar(data[i + 1]) << 8));
+    } else {
+        text = QString::fromUtf8(data.startsWith("\xef\xbb\xbf") ? data.mid(3) : data);
+    }
+    // Lines, with the continuations of hex values joined.
+    QStringList lines;
+    QString pending;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!pending.isEmpty())
+            line = pending + line.trimmed();
+        if (line.endsWith(QLatin1Char('\\')) && line.contains(QLatin1String("=hex"))) {
+            line.chop(1);
+            pending = line;
+            continue;
+        }
+        pending.clear();
+        lines.append(line);
+    }
+    const auto fail = [&](int n, const QString &why) {
+        if (error)
+            *error = QStringLiteral("line %1: %2").arg(n).arg(why);
+        out->clear();
+        return false;
+    };
+    std::vector<RegExportKey> keys;
+    int n = 0;
+    bool header = false;
+    for (const QString &raw : lines) {
+        ++n;
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (!header) {
+            if (line != QLatin1String("Windows Registry Editor Version 5.00"))
+                return fail(n, QStringLiteral("not a registry file"));
+            header = true;
+            continue;
+        }
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.endsWith(QLatin1Char(']')) || line.startsWith(QLatin1String("[-")))
+                return fail(n, QStringLiteral("not a key"));
+            if (keys.size() >= maxKeys)
+                return fail(n, QStringLiteral("too many keys"));
+            RegExportKey key;
+            key.path = line.mid(1, line.size() - 2).toLocal8Bit().toStdString();
+            RegRoot root;
+            std::string below;
+            if (!SplitRegExportPath(key.path, &root, &below))
+                return fail(n, QStringLiteral("an unknown root"));
+            keys.push_back(std::move(key));
+            continue;
+        }
+        if (keys.empty())
+            return fail(n, QStringLiteral("a value outside a key"));
+        RegExportKey::Value value;
+        int at = 0;
+        if (line.startsWith(QLatin1Char('@'))) {
+            at = 1;
+        } else {
+            QString name;
+            at = readQuoted(line, 0, &name);
+            if (at < 0)
+                return fail(n, QStringLiteral("not a value name"));
+            value.name = name.toLocal8Bit().toStdString();
+        }
+        if (at >= line.size() || line.at(at) != QLatin1Char('='))
+            return fail(n, QStringLiteral("no value"));
+        const QString rest = line.mid(at + 1);
+        QByteArray bytes;
+        if (rest.startsWith(QLatin1Char('"'))) {
+            QString s;
+            if (readQuoted(rest, 0, &s) != rest.size())
+                return fail(n, QStringLiteral("not a string"));
+            value.type = kRegSz;
+            const QByteArray local = s.toLocal8Bit();
+            value.data.assign(local.begin(), local.end());
+            value.data.push_back(0);
+        } else if (rest.startsWith(QLatin1String("dword:"))) {
+            bool ok = false;
+            const QString digits = rest.mid(6);
+            const uint v = digits.toUInt(&ok, 16);
+            if (!ok || digits.size() != 8)
+                return fail(n, QStringLiteral("not a dword"));
+            value.type = kRegDword;
+            value.data = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+        } else if (rest.startsWith(QLatin1String("hex:"))) {
+            if (!readHex(rest.mid(4), &bytes))
+                return fail(n, QStringLiteral("not hex data"));
+            value.type = kRegBinary;
+            value.data.assign(bytes.begin(), bytes.end());
+        } else if (rest.startsWith(QLatin1String("hex("))) {
+            const int close = rest.indexOf(QLatin1String("):"));
+            bool ok = false;
+            const uint type = close > 4 ? rest.mid(4, close - 4).toUInt(&ok, 16) : 0;
+            if (!ok || !readHex(rest.mid(close + 2), &bytes))
+                return fail(n, QStringLiteral("not hex data"));
+            value.type = type;
+            if (type == kRegSz || type == kRegExpandSz || type == kRegMultiSz)
+                value.data = localFromUtf16(bytes);
+            else
+                value.data.assign(bytes.begin(), bytes.end());
+        } else {
+            return fail(n, QStringLiteral("a value this file cannot hold"));
+        }
+        keys.back().values.push_back(std::move(value));
+    }
+    if (!header)
+        return fail(n, QStringLiteral("not a registry file"));
+    *out = std::move(keys);
+    return true;
 }

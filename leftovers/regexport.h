@@ -53,3 +53,14 @@ QString RegExportRootName(pw::RegRoot root);
 
 // The path a key has in the file: the root's name, and the path in the registry's own layout.
 std::string RegExportKeyPath(pw::IRegistry &reg, pw::RegRoot root, uint32_t view, const std::string &path);
+
+// Reads a .reg text as RegExportText writes it (UTF-16LE with BOM, or UTF-8/8-bit without):
+// keys in order, each with its values, the data as the registry holds it (strings back in the
+// local 8-bit encoding with their NUL). False with *error naming the first line that is not
+// understood (a key line, a quoted or hex value, a dword, a "-" deletion, which is refused);
+// nothing is then returned. At most `maxKeys` keys and 1 MiB of data per value are read.
+bool ParseRegExportText(const QByteArray &text, std::vector<RegExportKey> *out, QString *error,
+                        size_t maxKeys = 100000);
+// A key path of the file ("HKEY_LOCAL_MACHINE\\Software\\...") split into its root and the path
+// below it; false for a root this product does not write.
+bool SplitRegExportPath(const std::string &fullPath, pw::RegRoot *root, std::string *path);

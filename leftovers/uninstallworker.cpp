@@ -97,7 +97,8 @@ void FinishRemoval(const std::shared_ptr<UninstallJob> &job, const InstalledProg
         for (InstalledProgram &other : now.programs)
             AddProductFolder(other, platform);
         CLeftoverCleaner cleaner(platform); // logs every deletion and every item it keeps
-        cleaner.CleanLeftovers(program, now);
+        cleaner.SetRemoval({job->journal, job->removalMode, job->prefix});
+        job->trashedCount = cleaner.CleanLeftovers(program, now).Trashed.size();
     }
     job->outcome = UninstallJob::Removed;
     report(UninstallEvent::Done);

@@ -11,6 +11,7 @@
 // UninstallerMissing and touches nothing. Whether such a dead entry goes is the user's choice;
 // the caller asks and then runs a cleaning-only job (`cleanOnly`) for that one program.
 #include "inventory/installedprogram.h"
+#include "leftovers/removaljournal.h"
 #include "platform/platform.h"
 
 #include <QByteArray>
@@ -52,8 +53,16 @@ struct UninstallJob {
     // program's other leftovers are cleaned (whatever autoRemove says), unless the program
     // turns out to be installed after all.
     bool cleanOnly = false;
+    // How leftovers go (the settings' "LeftoverRemoval"), the run's journal they are recorded in
+    // (shared by the run's jobs; none: not recorded) and, on Linux, the Wine prefix the program
+    // belongs to, which the journal names.
+    RemovalMode removalMode = RemovalMode::Trash;
+    std::shared_ptr<CRunJournal> journal;
+    QString prefix;
 
     std::atomic<int> outcome{Pending};
+    // How many leftovers went to the trash (set before Done).
+    std::atomic<int> trashedCount{0};
     // The exit code of the uninstaller's first process; 0 until it has run.
     std::atomic<uint32_t> exitCode{0};
 

@@ -670,6 +670,11 @@ void CEnumProgramPage::StartUninstall(const QVector<int> &indexes)
         step.isProduct = IsProduct(step.program);
         steps.append(step);
     }
+    const int prefixIndex = m_prefixChooser->currentIndex();
+    const QString prefix = prefixIndex >= 0 && prefixIndex < m_prefixChooser->Prefixes().size()
+                               ? m_prefixChooser->Prefixes().at(prefixIndex).path
+                               : QString();
+    m_run->SetRemoval(LeftoverRemovalSetting(), prefix);
     m_run->Start(steps, m_autoRemove);
 }
 
@@ -708,6 +713,7 @@ void CEnumProgramPage::FinishUninstall()
     dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     dialog->SetResult(m_run->RemovedCount(), PAGE_PROGRAMS, m_run->NotRemovedCount());
     dialog->SetRestartPrograms(m_run->RestartNames());
+    dialog->SetTrashed(m_run->TrashedCount() > 0);
     dialog->CreateLayout();
     dialog->exec();
     delete dialog;

@@ -120,6 +120,17 @@ void CUninstallRstDlg::CreateLayout()
     column->addSpacing(8);
     column->addWidget(m_restart, 0, Qt::AlignHCenter);
 
+    m_trash = new QLabel(tr("Removed items are in the trash. You can restore them from the menu."), this);
+    SetWidgetFont(m_trash, 14);
+    SetWidgetTextColor(m_trash, QColor(255, 255, 255, 153));
+    m_trash->setWordWrap(true);
+    m_trash->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_trash->setFixedWidth(kRestartWidth);
+    if (!m_trashed)
+        m_trash->hide();
+    column->addSpacing(8);
+    column->addWidget(m_trash, 0, Qt::AlignHCenter);
+
     outer->addLayout(column);
     outer->addStretch();
     contentLayout->addLayout(outer);

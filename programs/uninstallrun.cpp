@@ -5,6 +5,7 @@
 #include "shell/msgids.h"
 #include "platform/platform.h"
 #include "programs/uninstallreport.h"
+#include "shell/configreader.h"
 #include "libs/sharelog/sharelog.h"
 
 #include <QDir>
@@ -34,6 +35,21 @@ bool IsProductEntry(const InstalledProgram &entry, const QString &productName, c
     return folder.compare(own, cs) == 0 || folder.startsWith(own + QLatin1Char('/'), cs);
 }
 
+RemovalMode LeftoverRemovalSetting(const QString &folder)
+{
+    QVariant value;
+    if (!ReadConfigValue(QStringLiteral("Main"), QStringLiteral("LeftoverRemoval"), value, QStringLiteral("uiconfig"),
+                         folder))
+        return RemovalMode::Trash;
+    const QString text = value.toString().trimmed();
+    if (text.compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0)
+        return RemovalMode::Delete;
+    if (!text.isEmpty() && text.compare(QLatin1String("trash"), Qt::CaseInsensitive) != 0)
+        LogInfo("LeftoverRemoval=%s is neither \"trash\" nor \"delete\": leftovers go to the trash",
+                text.toLocal8Bit().constData());
+    return RemovalMode::Trash;
+}
+
 CUninstallRun::CUninstallRun(QObject *parent) : QObject(parent), m_pauseTimer(new QTimer(this))
 {
     // The pause runs on a timer so the window keeps painting.
@@ -60,7 +76,11 @@ void CUninstallRun::Start(const QVector<Step> &steps, bool autoRemove)
     m_notRemovedCount = 0;
     m_freedSize = 0;
     m_restartNames.clear();
+    m_trashedCount = 0;
+    m_journal = std::make_shared<CRunJournal>(m_journalFolder);
+    m_journalFile = m_journal->File();
     if (m_steps.isEmpty()) {
+        m_journal.reset();
         emit finished();
         return;
     }
@@ -84,6 +104,9 @@ void CUninstallRun::StartNextStep()
 
 void CUninstallRun::StartJob(std::shared_ptr<UninstallJob> job)
 {
+    job->removalMode = m_removalMode;
+    job->journal = m_journal;
+    job->prefix = m_prefix;
     m_job = job;
     StartUninstallWorker(std::move(job), pw::CurrentPlatform(), ReportOnTheBus());
 }
@@ -121,6 +144,7 @@ void CUninstallRun::StepDone()
         }
     }
 
+    m_trashedCount += job->trashedCount;
     const bool removed = job->outcome == UninstallJob::Removed;
     if (removed) {
         ++m_removedCount;
@@ -138,5 +162,7 @@ void CUninstallRun::StepDone()
     m_steps.clear();
     m_current = -1;
     m_next = 0;
+    // The run is over: its journal is complete and can be restored from.
+    m_journal.reset();
     emit finished();
 }

@@ -16,6 +16,7 @@
 // leftover (its entry included) and counts it removed, on no (or without a question) it is not
 // removed and nothing is touched.
 #include "inventory/installedprogram.h"
+#include "leftovers/removaljournal.h"
 #include "libs/vdxqt/notifycentor.h"
 
 #include <QObject>
@@ -41,6 +42,11 @@ struct Platform;
 bool IsProductEntry(const InstalledProgram &entry, const QString &productName, const QString &productFolder,
                     const pw::Platform &platform);
 
+// How leftovers are removed, as the settings say (group "Main", key "LeftoverRemoval" of
+// "userconfig" over "uiconfig" in `folder`, default the program folder): "delete" deletes them
+// for good; "trash", no value or any other value moves them to the trash.
+RemovalMode LeftoverRemovalSetting(const QString &folder = QString());
+
 class CUninstallRun : public QObject, public CBPMsgReceiver {
     Q_OBJECT
 public:
@@ -61,6 +67,15 @@ public:
     ~CUninstallRun() override;
 
     void SetDeadEntryQuestion(DeadEntryQuestion question) { m_deadEntryQuestion = std::move(question); }
+    // How the next runs remove leftovers (default: to the trash) and, on Linux, the Wine prefix
+    // they work in, which the run's journal names. Each run writes one journal
+    // (leftovers/removaljournal.h) in `journalFolder` (default: beside the log).
+    void SetRemoval(RemovalMode mode, const QString &prefix, const QString &journalFolder = QString())
+    {
+        m_removalMode = mode;
+        m_prefix = prefix;
+        m_journalFolder = journalFolder;
+    }
 
     // Runs `steps` in order; the product's entry, if any, must be the last. `autoRemove`:
     // remove the leftovers of every program that is gone. An empty run finishes at once.
@@ -74,6 +89,10 @@ public:
     uint64_t FreedSize() const { return m_freedSize; }
     // The names of the programs whose uninstaller asked for a restart, in run order.
     QStringList RestartNames() const { return m_restartNames; }
+    // How many leftovers of the run went to the trash, and the run's journal (empty before the
+    // first run).
+    int TrashedCount() const { return m_trashedCount; }
+    QString JournalFile() const { return m_journalFile; }
 
     int ReceiveMsg(const __MsgData &msg) override;
 
@@ -101,4 +120,10 @@ private:
     uint64_t m_freedSize = 0;
     QStringList m_restartNames;
     DeadEntryQuestion m_deadEntryQuestion;
+    RemovalMode m_removalMode = RemovalMode::Trash;
+    QString m_prefix;
+    QString m_journalFolder;
+    std::shared_ptr<CRunJournal> m_journal; // while the run goes on
+    QString m_journalFile;
+    int m_trashedCount = 0;
 };

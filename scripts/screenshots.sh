@@ -2,7 +2,8 @@
 # Photographs the program and its dialogs under Xvfb for the README, in English and in German
 # (LANG=de_DE.UTF-8), each on a fresh copy of the demo prefix (scripts/demo.sh makes it): the
 # main window, the option menu, the About box, the uninstall confirmation and the result of an
-# uninstall. Writes docs/screenshot-<what>[-de].png. Needs xdotool (scripts/setup.sh).
+# uninstall; and the Restore window after a restore, as its test shows it on a small machine
+# (tests/programs/tst_restoredlg.cpp). Writes docs/screenshot-<what>[-de].png. Needs xdotool (scripts/setup.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -43,9 +44,15 @@ for lang in en de; do
     click 756 458                             # Cancel
   fi
   click 848 21; shot menu 1120                    # the title bar's menu button: the option menu
-  click 899 161; shot about                   # its last entry
+  click 899 161; shot about                   # its last entry (the menu opens with it at the cursor)
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+done
+for lang in en de; do
+  suffix=""; [ "$lang" = de ] && suffix=-de
+  (cd "$build/bin" && HOME=$work/home PURGEWELL_RESTORE_SHOT_LANG=${suffix:+de} \
+     PURGEWELL_RESTORE_SHOT=$root/docs/screenshot-restore$suffix.png QT_QPA_PLATFORM=xcb \
+     ../tests/bin/tst_restoredlg restoreThroughTheWindow >"$work/restore-$lang.log" 2>&1)
 done
 ls -l "$root"/docs/screenshot-*.png

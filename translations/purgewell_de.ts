@@ -40,6 +40,10 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
         <source>About</source>
         <translation>Über</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Entfernte Elemente wiederherstellen …</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Eingabetaste oder Menütaste: Details</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: bereits wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: nicht wiederhergestellt, es liegt nicht mehr im Papierkorb</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: nicht wiederhergestellt, dort liegt inzwischen etwas anderes</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: abgelehnt, das Protokoll nennt etwas, das keine Entfernung genommen hat</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: nicht wiederhergestellt (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Entfernte Elemente wiederherstellen</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>Was beim Entfernen von Resten in den Papierkorb verschoben wurde, nach Durchgängen, die neuesten zuerst. Beim Wiederherstellen kommen Dateien an ihren alten Ort zurück und Registrierungseinträge werden zurückgeschrieben; nichts, was jetzt vorhanden ist, wird überschrieben.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Bisher wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>Dieses Protokoll kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(Programm ohne Namen)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Wine-Präfix %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Dieser Eintrag des Protokolls ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>der Durchgang endete vorzeitig</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>endgültig gelöscht</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>wird noch entfernt</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>%1 wird wiederhergestellt …</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Die Elemente von %1 gehören zum Wine-Präfix %2. Wählen Sie dieses Präfix auf der Programmseite und stellen Sie dann erneut wieder her.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>%1 kann nicht wiederhergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: %2 Element(e) wiederhergestellt, %3 nicht wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 Element(e)</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Eingabetaste oder Menütaste: Details</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Starten Sie den Computer neu, um das Entfernen von %1 abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Die entfernten Elemente liegen im Papierkorb. Sie können sie über das Menü wiederherstellen.</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ los programas no deseados y todos sus restos.</translation>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Restaurar elementos eliminados...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Intro o tecla de menú: detalles</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: restaurado</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: ya restaurado</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: no restaurado, ya no está en la papelera</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: no restaurado, ahora hay algo en esa ubicación</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: rechazado, el registro nombra algo que ninguna eliminación quitó</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: no restaurado (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Restaurar elementos eliminados</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>Lo que la eliminación de restos movió a la papelera, por ejecución, de la más reciente a la más antigua. Al restaurar, los archivos vuelven a su ubicación y las entradas del registro se vuelven a escribir; no se sobrescribe nada de lo que existe ahora.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Todavía no se ha eliminado nada.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>No se puede leer este registro: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(programa sin nombre)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Prefijo de Wine %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Esta entrada del registro está dañada: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>la ejecución terminó antes de completarse</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>eliminado definitivamente</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>aún se está eliminando</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>Restaurando %1...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Los elementos de %1 pertenecen al prefijo de Wine %2. Elija ese prefijo en la página de programas y vuelva a restaurar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>No se puede restaurar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: %2 elemento(s) restaurado(s), %3 sin restaurar.</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 elemento(s)</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Intro o tecla de menú: detalles</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Reinicie el equipo para terminar de quitar %1.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Los elementos eliminados están en la papelera. Puede restaurarlos desde el menú.</translation>
     </message>
 </context>
 <context>

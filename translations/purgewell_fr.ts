@@ -40,6 +40,10 @@ les programmes indésirables et tous leurs restes.</translation>
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Restaurer les éléments supprimés…</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Entrée ou touche Menu&#xa0;: détails</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1 : restauré</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1 : déjà restauré</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1 : non restauré, l’élément n’est plus dans la corbeille</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1 : non restauré, un autre élément s’y trouve désormais</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1 : refusé, le journal désigne un élément qu’aucune suppression n’a retiré</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1 : non restauré (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Restaurer les éléments supprimés</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>Ce que la suppression des restes a placé dans la corbeille, par opération, les plus récentes d’abord. La restauration remet les fichiers à leur place et réécrit les entrées du registre ; rien de ce qui existe actuellement n’est écrasé.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Rien n’a encore été supprimé.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>Ce journal ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(programme sans nom)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Préfixe Wine %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Cette entrée du journal est endommagée : %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>l’opération s’est arrêtée avant la fin</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>supprimé définitivement</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>suppression en cours</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>Restauration de %1…</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Les éléments de %1 appartiennent au préfixe Wine %2. Choisissez ce préfixe sur la page des programmes, puis relancez la restauration.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>%1 ne peut pas être restauré : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1 : %2 élément(s) restauré(s), %3 non restauré(s).</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 élément(s)</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Entrée ou touche Menu&#xa0;: détails</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Redémarrez l’ordinateur pour terminer la suppression de %1.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Les éléments supprimés sont dans la corbeille. Vous pouvez les restaurer depuis le menu.</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ che rimuove i programmi indesiderati e tutti i loro residui.</translation>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Ripristina elementi rimossi...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Invio o tasto Menu: dettagli</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: ripristinato</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: già ripristinato</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: non ripristinato, non è più nel cestino</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: non ripristinato, ora in quella posizione c’è qualcos’altro</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: rifiutato, il registro indica qualcosa che nessuna rimozione ha tolto</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: non ripristinato (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Ripristina elementi rimossi</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>Ciò che la rimozione dei residui ha spostato nel cestino, per esecuzione, dalla più recente. Il ripristino riporta i file dove si trovavano e riscrive le voci del registro; nulla di ciò che esiste ora viene sovrascritto.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Non è stato ancora rimosso nulla.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>Impossibile leggere questo registro: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(programma senza nome)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Prefisso Wine %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Questa voce del registro è danneggiata: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>l’esecuzione si è interrotta prima della fine</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>eliminato definitivamente</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>rimozione ancora in corso</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>Ripristino di %1...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Gli elementi di %1 appartengono al prefisso Wine %2. Scegli quel prefisso nella pagina dei programmi, poi ripeti il ripristino.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>Impossibile ripristinare %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: %2 elemento/i ripristinato/i, %3 non ripristinato/i.</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 elemento/i</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Invio o tasto Menu: dettagli</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Riavvia il computer per completare la rimozione di %1.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Gli elementi rimossi sono nel cestino. Puoi ripristinarli dal menu.</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ unwanted programs and delete all leftovers.</source>
         <source>About</source>
         <translation>バージョン情報</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>削除した項目を復元...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Enter またはメニューキー：詳細</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: 復元しました</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: 復元済み</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: 復元されませんでした。ごみ箱にもうありません</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: 復元されませんでした。その場所には現在別のものがあります</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: 拒否しました。ジャーナルに、削除で取り除かれていないものが記載されています</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: 復元されませんでした (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>削除した項目の復元</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>残留物の削除でごみ箱に移動したもの（実行ごと、新しい順）。復元するとファイルは元の場所に戻り、レジストリ項目は書き戻されます。現在存在するものは上書きされません。</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>まだ何も削除されていません。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>このジャーナルを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>（名前のないプログラム）</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Wine プレフィックス %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>このジャーナルの項目は破損しています: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>実行は完了前に終了しました</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>完全に削除済み</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>まだ削除中です</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>%1 を復元しています...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>%1 の項目は Wine プレフィックス %2 に属しています。プログラムのページでそのプレフィックスを選んでから、もう一度復元してください。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>%1 を復元できません: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: %2 個の項目を復元しました。%3 個は復元されませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 個の項目</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Enter またはメニューキー：詳細</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>%1 の削除を完了するには、コンピューターを再起動してください。</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>削除した項目はごみ箱にあります。メニューから復元できます。</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ niechciane programy wraz ze wszystkimi pozostałościami.</translation>
         <source>About</source>
         <translation>O programie</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Przywróć usunięte elementy...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Enter lub klawisz menu: szczegóły</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: przywrócono</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: już przywrócono</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: nie przywrócono, nie ma go już w koszu</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: nie przywrócono, w tym miejscu jest teraz coś innego</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: odrzucono, dziennik wskazuje coś, czego żadne usuwanie nie zabrało</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: nie przywrócono (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Przywróć usunięte elementy</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>To, co usuwanie pozostałości przeniosło do kosza, według przebiegów, od najnowszych. Przywracanie umieszcza pliki z powrotem na ich miejscu i zapisuje ponownie wpisy rejestru; nic, co teraz istnieje, nie zostanie nadpisane.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Nic jeszcze nie usunięto.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>Nie można odczytać tego dziennika: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(program bez nazwy)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Prefiks Wine %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Ten wpis dziennika jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>przebieg zakończył się przed czasem</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>usunięto trwale</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>usuwanie nadal trwa</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>Przywracanie %1...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Elementy programu %1 należą do prefiksu Wine %2. Wybierz ten prefiks na stronie programów, a następnie ponów przywracanie.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>Nie można przywrócić %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: przywrócono elementy: %2, nieprzywrócone: %3.</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>elementy: %1</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Enter lub klawisz menu: szczegóły</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Uruchom ponownie komputer, aby dokończyć usuwanie: %1.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Usunięte elementy są w koszu. Możesz je przywrócić z menu.</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,10 @@ programas indesejados e todas as sobras deles.</translation>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Restaurar itens removidos...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Enter ou tecla de menu: detalhes</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: restaurado</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: já restaurado</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: não restaurado, não está mais na lixeira</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: não restaurado, agora existe algo nesse local</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: recusado, o registro indica algo que nenhuma remoção retirou</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: não restaurado (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Restaurar itens removidos</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>O que a remoção de sobras moveu para a lixeira, por execução, das mais recentes às mais antigas. A restauração devolve os arquivos ao lugar onde estavam e grava de volta as entradas do registro; nada do que existe agora é sobrescrito.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Nada foi removido ainda.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>Não é possível ler este registro: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(programa sem nome)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Prefixo do Wine %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Esta entrada do registro está danificada: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>a execução terminou antes de concluir</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>excluído definitivamente</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>ainda sendo removido</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>Restaurando %1...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Os itens de %1 pertencem ao prefixo do Wine %2. Escolha esse prefixo na página de programas e restaure novamente.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>Não é possível restaurar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: %2 item(ns) restaurado(s), %3 não restaurado(s).</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 item(ns)</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Enter ou tecla de menu: detalhes</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Reinicie o computador para concluir a remoção de %1.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Os itens removidos estão na lixeira. Você pode restaurá-los pelo menu.</translation>
     </message>
 </context>
 <context>

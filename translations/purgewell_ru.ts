@@ -40,6 +40,10 @@ unwanted programs and delete all leftovers.</source>
         <source>About</source>
         <translation>О программе</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>Восстановить удалённые элементы...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Enter или клавиша меню: подробности</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1: восстановлено</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1: уже восстановлено</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1: не восстановлено, в корзине этого больше нет</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1: не восстановлено, на этом месте теперь находится что-то другое</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1: отклонено, журнал указывает на то, что не было удалено</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1: не восстановлено (%2)</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>Восстановление удалённых элементов</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>То, что удаление остатков переместило в корзину, по запускам, сначала самые новые. Восстановление возвращает файлы на прежние места и записывает обратно записи реестра; ничего из существующего сейчас не перезаписывается.</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>Пока ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>Не удаётся прочитать этот журнал: %1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>(программа без имени)</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Префикс Wine %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>Эта запись журнала повреждена: %1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>запуск прервался до завершения</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>удалено безвозвратно</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>удаление ещё идёт</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>Восстановление %1...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>Элементы %1 относятся к префиксу Wine %2. Выберите этот префикс на странице программ и повторите восстановление.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>Не удаётся восстановить %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1: восстановлено элементов: %2, не восстановлено: %3.</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>элементов: %1</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Enter или клавиша меню: подробности</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>Перезагрузите компьютер, чтобы завершить удаление: %1.</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>Удалённые элементы находятся в корзине. Их можно восстановить через меню.</translation>
     </message>
 </context>
 <context>

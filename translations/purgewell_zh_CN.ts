@@ -40,6 +40,10 @@ unwanted programs and delete all leftovers.</source>
         <source>About</source>
         <translation>关于</translation>
     </message>
+    <message>
+        <source>Restore Removed Items...</source>
+        <translation>恢复已删除的项目...</translation>
+    </message>
 </context>
 <context>
     <name>CDetailToolTip</name>
@@ -283,6 +287,97 @@ Enter 或菜单键：详细信息</translation>
     </message>
 </context>
 <context>
+    <name>CRestoreDlg</name>
+    <message>
+        <source>%1: back</source>
+        <translation>%1：已恢复</translation>
+    </message>
+    <message>
+        <source>%1: already restored</source>
+        <translation>%1：已经恢复过</translation>
+    </message>
+    <message>
+        <source>%1: not restored, it is no longer in the trash</source>
+        <translation>%1：未恢复，它已不在回收站中</translation>
+    </message>
+    <message>
+        <source>%1: not restored, something exists there now</source>
+        <translation>%1：未恢复，该位置现已存在其他内容</translation>
+    </message>
+    <message>
+        <source>%1: refused, the journal names something no removal took</source>
+        <translation>%1：已拒绝，日志中列出的内容并非删除操作所移除</translation>
+    </message>
+    <message>
+        <source>%1: not restored (%2)</source>
+        <translation>%1：未恢复（%2）</translation>
+    </message>
+    <message>
+        <source>Restore Removed Items</source>
+        <translation>恢复已删除的项目</translation>
+    </message>
+    <message>
+        <source>What the leftover removal moved to the trash, by run, newest first. Restoring puts files back where they were and writes the registry entries back; nothing that exists now is overwritten.</source>
+        <translation>残留清理移到回收站的内容，按运行批次列出，最新的在前。恢复会将文件放回原位并写回注册表项；不会覆盖现在已存在的任何内容。</translation>
+    </message>
+    <message>
+        <source>Nothing has been removed yet.</source>
+        <translation>尚未删除任何内容。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>This journal cannot be read: %1</source>
+        <translation>无法读取此日志：%1</translation>
+    </message>
+    <message>
+        <source>(unnamed program)</source>
+        <translation>（未命名的程序）</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Wine 前缀 %1</translation>
+    </message>
+    <message>
+        <source>This entry of the journal is damaged: %1</source>
+        <translation>此日志条目已损坏：%1</translation>
+    </message>
+    <message>
+        <source>the run ended before it was done</source>
+        <translation>运行在完成前中断</translation>
+    </message>
+    <message>
+        <source>deleted for good</source>
+        <translation>已永久删除</translation>
+    </message>
+    <message>
+        <source>still being removed</source>
+        <translation>仍在删除中</translation>
+    </message>
+    <message>
+        <source>Restoring %1...</source>
+        <translation>正在恢复 %1...</translation>
+    </message>
+    <message>
+        <source>The items of %1 belong to the Wine prefix %2. Choose that prefix on the programs page, then restore again.</source>
+        <translation>%1 的项目属于 Wine 前缀 %2。请在程序页面中选择该前缀，然后再次恢复。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2</source>
+        <translation>无法恢复 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 item(s) restored, %3 not restored.</source>
+        <translation>%1：已恢复 %2 个项目，%3 个未恢复。</translation>
+    </message>
+    <message>
+        <source>%1 item(s)</source>
+        <translation>%1 个项目</translation>
+    </message>
+</context>
+<context>
     <name>CSearchEdit</name>
     <message>
         <source>Search</source>
@@ -339,6 +434,10 @@ Enter 或菜单键：详细信息</translation>
     <message>
         <source>Restart the computer to finish removing %1.</source>
         <translation>请重新启动计算机以完成 %1 的移除。</translation>
+    </message>
+    <message>
+        <source>Removed items are in the trash. You can restore them from the menu.</source>
+        <translation>已删除的项目位于回收站中。您可以从菜单中恢复它们。</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,7 @@ private slots:
     void cleanupTestCase();
     void init();
     void cleanup();
-    void fiveEntriesInOrder();
+    void entriesInOrder();
     void popupIgnoresKeysAndRunsTheClickedEntry();
     void shownWhereverTheCursorIs_data();
     void shownWhereverTheCursorIs();
@@ -115,17 +115,20 @@ void TestCommonMenu::cleanup()
     m_platform.reset();
 }
 
-void TestCommonMenu::fiveEntriesInOrder()
+void TestCommonMenu::entriesInOrder()
 {
     CCommonMenu menu(nullptr);
     const QList<QAction *> actions = menu.OptionMenu()->actions();
     const QStringList labels = {QStringLiteral("Support Center"), QStringLiteral("User Guide"),
-                                QStringLiteral("Scrubwell"), QStringLiteral("Check Update"), QStringLiteral("About")};
+                                QStringLiteral("Scrubwell"), QStringLiteral("Restore Removed Items..."),
+                                QStringLiteral("Check Update"), QStringLiteral("About")};
+    const QList<int> ids = {CCommonMenu::ID_SUPPORT_CENTER, CCommonMenu::ID_USER_GUIDE, CCommonMenu::ID_SCRUBWELL,
+                            CCommonMenu::ID_RESTORE, CCommonMenu::ID_CHECK_UPDATE, CCommonMenu::ID_ABOUT};
     QCOMPARE(actions.size(), labels.size());
     for (int i = 0; i < actions.size(); ++i) {
         auto *action = qobject_cast<QWidgetAction *>(actions[i]);
         QVERIFY(action);
-        QCOMPARE(action, menu.Action(CCommonMenu::ID_SUPPORT_CENTER + i));
+        QCOMPARE(action, menu.Action(ids[i]));
         auto *item = qobject_cast<CBPStyleMenuItem *>(action->defaultWidget());
         QVERIFY(item);
         QCOMPARE(item->text(), labels[i]);

@@ -165,7 +165,7 @@ void TestStartup::menuButtonOpensOptionMenu()
         QCoreApplication::exit(0);
     });
     QCOMPARE(RunOnPlatform(*qApp), 0);
-    QCOMPARE(entries, 5);
+    QCOMPARE(entries, 6); // support, guide, Scrubwell, restore, update check, about
 }
 
 void TestStartup::startsWithoutStyleSheet()

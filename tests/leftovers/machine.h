@@ -141,4 +141,30 @@ private:
     void setFolder(int csidl, const QString &path) { fake.folders.SetFolder(csidl, path.toStdString()); }
 };
 
+// HOME in a temporary folder (and XDG_DATA_HOME unset) while it lives: the desktop's trash is
+// then $HOME/.local/share/Trash for every file of a test machine, which lies in the temporary
+// folder too (Qt picks the home trash for a file on the home folder's file system).
+class TemporaryHome {
+public:
+    TemporaryHome() : m_home(qgetenv("HOME")), m_dataHome(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("HOME", QDir(dir.path()).canonicalPath().toLocal8Bit());
+        qunsetenv("XDG_DATA_HOME");
+    }
+    ~TemporaryHome()
+    {
+        qputenv("HOME", m_home);
+        if (!m_dataHome.isEmpty())
+            qputenv("XDG_DATA_HOME", m_dataHome);
+    }
+    QString path() const { return QDir(dir.path()).canonicalPath(); }
+    QString trash() const { return path() + QStringLiteral("/.local/share/Trash"); }
+
+    QTemporaryDir dir;
+
+private:
+    QByteArray m_home;
+    QByteArray m_dataHome;
+};
+
 } // namespace test

@@ -26,6 +26,7 @@ struct Result {
     QString text;
     QString notUninstalled;
     QString restart;
+    QString trash;
     bool pageButtonsDisabled = false;
 };
 
@@ -59,6 +60,7 @@ void ReadResultNext(PageFixture *f, Result *result, std::function<void(CUninstal
                                      ? dialog->notUninstalledLabel()->text()
                                      : QString();
         result->restart = dialog->restartLabel()->isVisibleTo(dialog) ? dialog->restartLabel()->text() : QString();
+        result->trash = dialog->trashLabel()->isVisibleTo(dialog) ? dialog->trashLabel()->text() : QString();
         result->pageButtonsDisabled =
             !f->page->uninstallButton()->isEnabled() && !f->page->refreshButton()->isEnabled();
         if (close)
@@ -125,6 +127,8 @@ private slots:
     void rowsComingIntoViewDuringARunAreLocked();
     void closingTheResultRefreshes_data();
     void closingTheResultRefreshes();
+    void removalSetting_data();
+    void removalSetting();
 };
 
 void TestUninstallRun::singleRunIgnoresTicks()
@@ -362,6 +366,9 @@ void TestUninstallRun::autoRemove()
         QCOMPARE(f.exists(PageFixture::InstallFolder(name) + QStringLiteral("\\user.cfg")), !autoRemove);
         QCOMPARE(f.exists(PageFixture::RoamingFolder(name) + QStringLiteral("\\state.dat")), !autoRemove);
     }
+    // It went to the trash, and the result says where to get it back.
+    QCOMPARE(result.trash, autoRemove ? QStringLiteral("Removed items are in the trash. You can restore them from the menu.")
+                                      : QString());
     QTRY_VERIFY(!f.page->isRefreshing() && f.page->tree()->topLevelItemCount() == 0);
 }
 
@@ -833,6 +840,37 @@ void TestUninstallRun::closingTheResultRefreshes()
     QVERIFY(f.Row("Alpha").check->isEnabled());
     QVERIFY(f.Row("Alpha").trash->isVisibleTo(f.host));
     QVERIFY(!f.page->isUninstalling());
+}
+
+void TestUninstallRun::removalSetting_data()
+{
+    QTest::addColumn<QByteArray>("uiconfig");
+    QTest::addColumn<QByteArray>("userconfig");
+    QTest::addColumn<bool>("deletes");
+    QTest::newRow("absent") << QByteArray("[Main]\nWinSize=1\n") << QByteArray() << false;
+    QTest::newRow("trash") << QByteArray("[Main]\nLeftoverRemoval=trash\n") << QByteArray() << false;
+    QTest::newRow("delete") << QByteArray("[Main]\nLeftoverRemoval=delete\n") << QByteArray() << true;
+    QTest::newRow("user over ui") << QByteArray("[Main]\nLeftoverRemoval=delete\n")
+                                  << QByteArray("[Main]\nLeftoverRemoval=trash\n") << false;
+    QTest::newRow("user asks to delete") << QByteArray() << QByteArray("[Main]\nLeftoverRemoval=Delete\n") << true;
+    // A value that is neither keeps what can come back.
+    QTest::newRow("unknown") << QByteArray("[Main]\nLeftoverRemoval=shred\n") << QByteArray() << false;
+}
+
+void TestUninstallRun::removalSetting()
+{
+    QFETCH(QByteArray, uiconfig);
+    QFETCH(QByteArray, userconfig);
+    QFETCH(bool, deletes);
+    QTemporaryDir dir;
+    for (const auto &file : {qMakePair(QStringLiteral("uiconfig"), uiconfig), qMakePair(QStringLiteral("userconfig"), userconfig)}) {
+        if (file.second.isEmpty())
+            continue;
+        QFile f(dir.filePath(file.first));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file.second);
+    }
+    QCOMPARE(LeftoverRemovalSetting(dir.path()) == RemovalMode::Delete, deletes);
 }
 
 QTEST_MAIN(TestUninstallRun)
