@@ -308,7 +308,7 @@ private:
         m_removedEntries.insert(native);
         const QString icon = entry.value(QStringLiteral("Icon"));
         if (!icon.isEmpty() && !icon.contains(QLatin1Char('/')))
-            m_icons_.insert(icon);
+            m_iconNames.insert(icon);
     }
 
     // The native file a MenuFiles value names: Wine records a native path, a Windows path, or a
@@ -403,7 +403,7 @@ private:
     LeftoverList FindIcons()
     {
         LeftoverList out;
-        if (m_icons_.isEmpty() || !QFileInfo(m_icons).isDir())
+        if (m_iconNames.isEmpty() || !QFileInfo(m_icons).isDir())
             return out;
         // An icon another entry still names stays.
         QStringList entries = desktopFilesBelow(m_apps, true);
@@ -413,7 +413,7 @@ private:
             if (m_removedEntries.contains(native))
                 continue;
             const QString icon = readDesktopEntry(native).value(QStringLiteral("Icon"));
-            if (m_icons_.remove(icon))
+            if (m_iconNames.remove(icon))
                 LogInfo("Icon %s kept: %s still uses it", icon.toLocal8Bit().constData(), native.toLocal8Bit().constData());
         }
         QDirIterator it(m_icons, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -422,7 +422,7 @@ private:
             const QFileInfo info(it.next());
             const QString name = info.fileName();
             const int dot = name.lastIndexOf(QLatin1Char('.'));
-            if (dot > 0 && m_icons_.contains(name.left(dot)))
+            if (dot > 0 && m_iconNames.contains(name.left(dot)))
                 found.append(QDir::cleanPath(info.filePath()));
         }
         found.sort();
@@ -547,7 +547,7 @@ private:
     QStringList m_desktops;
     QSet<QString> m_recorded;       // every file the prefix's MenuFiles names
     QSet<QString> m_removedEntries; // the .desktop files listed
-    QSet<QString> m_icons_;         // the icon names they use
+    QSet<QString> m_iconNames;      // the icon names they use
 };
 
 } // namespace
