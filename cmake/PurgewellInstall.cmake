@@ -32,7 +32,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Uninstaller for the Windows programs of a
 set(CPACK_PACKAGE_DESCRIPTION "Vendrix Purgewell lists the classic Windows programs installed in a Wine
 prefix, runs each chosen program's own uninstaller and removes what the
 program left behind: files, folders, Start menu and desktop entries and
-registry entries.")
+registry entries. On the Linux side it also removes what Wine's menu builder
+wrote for the program: its application menu entries, menus, icons and file
+associations, and the launchers on the user's desktop.")
 set(CPACK_PACKAGE_CONTACT "Vendrix Software <support@vendrix.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.vendrix.example/purgewell/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -296,6 +296,13 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
         w.Str(path);
         break;
     }
+    case kShortcutTarget: {
+        const std::string link = args.Str();
+        std::string target;
+        w.U32(args.Ok() ? uint32_t(m_platform.folders.ShortcutTarget(link, &target)) : uint32_t(kErrorInvalidParameter));
+        w.Str(target);
+        break;
+    }
     case kSystemInfo:
         w.U32(m_platform.system.NativeArchitecture());
         w.U32(m_platform.system.Kernel32Version());

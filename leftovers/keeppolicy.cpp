@@ -124,3 +124,43 @@ QString CKeepPolicy::MuiCacheReason(const QString &path) const
         return QString();
     return QStringLiteral("inside the install folder of %1, which is still installed").arg(owner);
 }
+
+void CKeepPolicy::AllowDesktopFiles(const QVector<DesktopFilePlace> &places)
+{
+    for (DesktopFilePlace place : places) {
+        place.folder = QFileInfo(place.folder).canonicalFilePath();
+        if (!place.folder.isEmpty())
+            m_desktopPlaces.append(place);
+    }
+}
+
+QString CKeepPolicy::DesktopFileReason(const QString &native) const
+{
+    // The folder as the file system resolves it, the file's own name kept: a link is judged as
+    // itself, never by what it points to.
+    const QFileInfo info(native);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty() || info.fileName().isEmpty())
+        return QStringLiteral("not in a place of the desktop's menu files");
+    if (info.exists() && !info.isSymLink() && !info.isFile())
+        return QStringLiteral("not a file");
+    const QString name = info.fileName();
+    for (const DesktopFilePlace &place : m_desktopPlaces) {
+        const bool inside = folder == place.folder
+                            || (place.below && folder.startsWith(place.folder + QLatin1Char('/')));
+        if (inside && name.startsWith(place.prefix) && name.endsWith(place.suffix)
+            && name.size() > place.prefix.size() + place.suffix.size())
+            return QString();
+    }
+    return QStringLiteral("not in a place of the desktop's menu files");
+}
+
+bool CKeepPolicy::IsEmptiableDesktopFolder(const QString &nativeFolder) const
+{
+    const QString folder = QFileInfo(nativeFolder).canonicalFilePath();
+    for (const DesktopFilePlace &place : m_desktopPlaces)
+        if (place.emptiedFoldersGo && !folder.isEmpty() && folder.startsWith(place.folder + QLatin1Char('/'))
+            && QFileInfo(nativeFolder).absoluteFilePath() == folder)
+            return true;
+    return false;
+}

@@ -11,7 +11,9 @@
 //    user's own folders (Wine's Z: drive);
 //  - for a folder that the removal left empty: also named like the vendor of a program still
 //    installed (its publisher, or the folder its install folder sits in).
-// Names too weak to identify a program (IsWeakName) drive no search.
+// Names too weak to identify a program (IsWeakName) drive no search. Files of the Linux desktop
+// around a Wine prefix (the menu builder's) may only go where that builder writes them
+// (AllowDesktopFiles, DesktopFileReason).
 #include "inventory/installedprogram.h"
 #include "leftovers/otherprograms.h"
 #include "leftovers/protectedplaces.h"
@@ -19,6 +21,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class CKeepPolicy {
 public:
@@ -50,6 +53,23 @@ public:
 
     static bool IsWeak(const QString &name);
 
+    // A place where files of the Linux desktop around the prefix may be removed: a file directly
+    // in `folder` (or anywhere below it with `below`) whose name starts with `prefix` and ends
+    // with `suffix`.
+    struct DesktopFilePlace {
+        QString folder;
+        bool below = false;
+        QString prefix;
+        QString suffix;
+        bool emptiedFoldersGo = false; // folders below it that a removal leaves empty go too
+    };
+    void AllowDesktopFiles(const QVector<DesktopFilePlace> &places);
+    // Why a file of the Linux desktop (a native path) may not be removed: it lies in no place
+    // allowed, is reached through a link to another folder, or is not a plain file or link.
+    QString DesktopFileReason(const QString &native) const;
+    // Whether a native folder lies strictly below a place whose emptied folders go.
+    bool IsEmptiableDesktopFolder(const QString &nativeFolder) const;
+
     // The native path of a Windows path; empty without a way to the file system.
     QString NativeOf(const QString &windowsPath) const;
     pw::ISpecialFolders *Folders() const { return m_folders; }
@@ -59,4 +79,5 @@ private:
     CProtectedPlaces m_places;
     QStringList m_driveRoots; // native folders of the drives (other than one that is "/")
     COtherPrograms m_others;
+    QVector<DesktopFilePlace> m_desktopPlaces;
 };

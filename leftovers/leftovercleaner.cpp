@@ -1,13 +1,11 @@
 #include "leftovers/leftovercleaner.h"
 
 #include "inventory/uninstallkey.h"
-#include "leftovers/installfolderfinder.h"
+#include "leftovers/finders/leftoverfinder.h"
 #include "leftovers/installstate.h"
 #include "leftovers/leftoverremover.h"
 #include "leftovers/leftoverreport.h"
-#include "leftovers/namedfolderfinder.h"
 #include "leftovers/programpaths.h"
-#include "leftovers/registryfinder.h"
 #include "libs/sharelog/sharelog.h"
 
 namespace {
@@ -93,46 +91,10 @@ CleanResult CLeftoverCleaner::Scan(const InstalledProgram &removed, const Instal
     m_policy = CKeepPolicy(m_platform.folders, others);
 
     CLeftoverReport report(&m_result);
-    const QByteArray installBytes = LeftoverInstallPath(removed);
-    const QString installPath = QString::fromLocal8Bit(installBytes);
-    m_leftovers += CInstallFolderFinder(m_policy, report).Find(installPath);
-
-    CNamedFolderFinder named(m_policy, report);
-    const QString dataName = CInstallFolderFinder::DataFolderName(installPath);
-    const QString roaming = dataName.isEmpty() ? QString() : named.SpecialFolder(pw::kCsidlAppData);
-    if (!roaming.isEmpty()) {
-        // Only near the top: a folder of that name deep in another program's tree is that
-        // program's; and only in the install folder's vendor folder when that holds one.
-        const QString vendor = CInstallFolderFinder::VendorFolderName(installPath, m_policy);
-        m_leftovers += named.FindDataFolders(roaming, dataName, vendor).All();
-        m_leftovers += named.FindDataFolders(roaming.left(3) + QStringLiteral("ProgramData"), dataName, vendor).All();
-    }
-    // The Start menu and the desktop by the display name, else by the Start menu group the
-    // installer recorded.
-    const QString displayName = QString::fromLocal8Bit(FieldText(removed.DisplayName));
-    const QString iconGroup = QString::fromLocal8Bit(FieldText(removed.InnoSetupIconGroup));
-    // On the desktop only shortcuts are the program's: what else bears its name is the user's.
-    const struct {
-        int csidl;
-        bool shortcutsOnly;
-        const char *label;
-    } places[] = {{pw::kCsidlCommonPrograms, false, "Start menu"}, {pw::kCsidlCommonDesktop, true, "Desktop"}};
-    for (const auto &place : places) {
-        const auto find = [&](const QString &name) {
-            return place.shortcutsOnly ? named.FindShortcutsIn(place.csidl, name, place.label)
-                                       : named.FindIn(place.csidl, name, NameMatch::InsideFolder, place.label);
-        };
-        const NamedMatches byName = find(displayName);
-        m_leftovers += byName.All();
-        if (!byName.Files.isEmpty())
-            continue;
-        // The retry lists the folders of the first search again, after its own files (the
-        // remover finds them gone).
-        const NamedMatches byGroup = find(iconGroup);
-        m_leftovers += byGroup.Files + byName.Folders + byGroup.Folders;
-    }
-
-    m_leftovers += CRegistryFinder(m_appEnum, m_policy, report).Find(removed, installBytes, m_twins);
+    const LeftoverSearch search{removed, QString::fromLocal8Bit(LeftoverInstallPath(removed)), m_twins, others,
+                                m_policy, report, m_leftovers};
+    for (const std::unique_ptr<ILeftoverFinder> &finder : LeftoverFinders(m_platform, m_appEnum))
+        m_leftovers += finder->Find(search);
     m_result.Found = m_leftovers;
     return m_result;
 }
@@ -160,4 +122,13 @@ void CLeftoverCleaner::RemoveLeftovers()
     remover.Remove(m_leftovers);
     if (journal)
         journal->FinishProgram(index);
+    // The desktop's caches learn of removed menu entries and MIME packages.
+    bool entries = false;
+    bool mime = false;
+    for (const LeftoverItem &item : m_result.Removed) {
+        entries = entries || (item.Kind == LeftoverDesktopFile && item.Path.endsWith(QLatin1String(".desktop")));
+        mime = mime || (item.Kind == LeftoverDesktopFile && item.Path.endsWith(QLatin1String(".xml")));
+    }
+    if (m_platform.hostDesktop && (entries || mime))
+        m_platform.hostDesktop->RefreshDatabases(entries, mime);
 }

@@ -4,14 +4,14 @@
 //  - CKeepPolicy (keeppolicy.h): what is never listed or deleted (protected places, programs
 //    still installed, names too weak to search by, paths as the file system resolves them);
 //    asked by every finder and again by the remover;
-//  - CInstallFolderFinder (installfolderfinder.h): the content of the install folder;
-//  - CNamedFolderFinder (namedfolderfinder.h): files and folders named after the program below
-//    a special folder: roaming application data, ProgramData (its data folders, named like its
-//    install folder, in that folder's vendor folder when there is one), the Start menu, the
-//    desktop;
-//  - CRegistryFinder (registryfinder.h): the program's own uninstall entry, those of its
-//    orphaned twins (the same DisplayName in the other view or per user, with its uninstaller
-//    gone: IsOrphanedTwin), and the MuiCache values that name its folder;
+//  - the finders (finders/leftoverfinder.h), one per source, each reached through the one
+//    interface ILeftoverFinder and run in the order of LeftoverFinders(): the content of the
+//    install folder; the data folders named like it in roaming application data and
+//    ProgramData; the program's entries in the Start menu and its shortcuts on the desktop;
+//    the program's own uninstall entry, those of its orphaned twins (the same DisplayName in
+//    the other view or per user, with its uninstaller gone: IsOrphanedTwin), and the MuiCache
+//    values that name its folder; and on Linux what Wine's menu builder wrote for the
+//    program's shortcuts (menubuilderfinder.h);
 //  - CLeftoverRemover (leftoverremover.h): deletes what the finders found;
 //  - CLeftoverReport (leftoverreport.h): each item kept, removed or failed, into the result and
 //    the log;

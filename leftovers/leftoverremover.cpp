@@ -63,6 +63,7 @@ void CLeftoverRemover::Remove(const LeftoverList &items)
         case LeftoverFile: RemoveFile(item); break;
         case LeftoverFolder: RemoveFolder(item); break;
         case LeftoverRegistry: RemoveRegistryItem(item); break;
+        case LeftoverDesktopFile: RemoveDesktopFile(item); break;
         default: RemoveMuiCacheItem(item); break;
         }
         if (g_itemHook)
@@ -326,8 +327,43 @@ void CLeftoverRemover::RemoveEmptyParents(const QString &windowsFolder)
     }
 }
 
+void CLeftoverRemover::RemoveDesktopFile(const LeftoverItem &item)
+{
+    const QString reason = m_policy.DesktopFileReason(item.Path);
+    if (!reason.isEmpty()) {
+        m_report.Refused(item, reason);
+        return;
+    }
+    const QFileInfo info(item.Path);
+    if (!info.exists() && !info.isSymLink()) {
+        m_report.Removed(item, false);
+        return;
+    }
+    if (!QFile::remove(item.Path)) {
+        m_report.Failed(item, QStringLiteral("the file could not be deleted"));
+        return;
+    }
+    m_report.Removed(item, true);
+    // The menu folders below applications/wine that the entry leaves empty go with it.
+    for (QString folder = info.absolutePath(); m_policy.IsEmptiableDesktopFolder(folder) && QDir().rmdir(folder);
+         folder = QFileInfo(folder).absolutePath())
+        LogInfo("Leftover folder removed (left empty): %s", folder.toLocal8Bit().constData());
+}
+
 QString CLeftoverRemover::RegistryItemReason(const LeftoverItem &item) const
 {
+    // What Wine's menu builder recorded in the prefix for the program's menu entries and file
+    // associations: values of HKCU\Software\Wine\MenuFiles and keys directly below
+    // HKCU\Software\Wine\FileOpenAssociations.
+    if (item.RegistryRoot == uint32_t(pw::RegRoot::CurrentUser) && item.RegistryView == 0) {
+        const QString menuFiles = QStringLiteral("Software\\Wine\\MenuFiles");
+        const QString associations = QStringLiteral("Software\\Wine\\FileOpenAssociations\\");
+        if (item.Path.compare(menuFiles, Qt::CaseInsensitive) == 0 && !item.ValueName.isEmpty())
+            return QString();
+        if (item.Path.startsWith(associations, Qt::CaseInsensitive) && item.ValueName.isEmpty()
+            && item.Path.size() > associations.size() && !item.Path.mid(associations.size()).contains(QLatin1Char('\\')))
+            return QString();
+    }
     // Only the uninstall entry of the removed program or of one of its orphaned twins, in the
     // root and view it was read from.
     const auto isEntryOf = [&item](const InstalledProgram &p) {

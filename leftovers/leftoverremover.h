@@ -6,8 +6,10 @@
 // first that is not empty, is a protected place, holds or lies in the folder of another program,
 // or is named like the vendor of another program (CKeepPolicy::EmptyFolderReason). Links are
 // removed as links. Of the registry only the removed program's own uninstall entry and those of
-// its orphaned twins (each in the root and view it was read from) and MuiCache values are
-// deleted; a twin whose uninstaller is back on disk by then is kept.
+// its orphaned twins (each in the root and view it was read from), MuiCache values, and what
+// Wine's menu builder recorded (MenuFiles values, FileOpenAssociations keys) are deleted; a twin
+// whose uninstaller is back on disk by then is kept. Files of the Linux desktop go only from the
+// places CKeepPolicy::DesktopFileReason allows.
 //
 // In RemovalMode::Trash files and folders go to the desktop's trash (trash.h) instead of being
 // deleted, and every registry item is written to the program's .reg backup before it is deleted
@@ -69,6 +71,7 @@ private:
     // not be backed up, true when there is no backup to make.
     bool BackUp(pw::RegRoot root, uint32_t view, const std::string &path, const QString *valueName, QString *why);
     void RemoveEmptyParents(const QString &windowsFolder);
+    void RemoveDesktopFile(const LeftoverItem &item);
     void RemoveRegistryItem(const LeftoverItem &item);
     // Why a registry item is not the uninstall entry of the program or of one of its orphaned
     // twins; empty when it is.

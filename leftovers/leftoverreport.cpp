@@ -40,6 +40,7 @@ const char *LeftoverKindName(int kind)
     case LeftoverFile: return "file";
     case LeftoverFolder: return "folder";
     case LeftoverRegistry: return "registry";
+    case LeftoverDesktopFile: return "desktop file";
     default: return "MuiCache";
     }
 }
@@ -58,7 +59,7 @@ QByteArray DescribeLeftover(const LeftoverItem &item)
             text += QLatin1Char('|') + item.ValueName;
         return text.toLocal8Bit();
     }
-    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder) {
+    if (item.Kind != LeftoverFile && item.Kind != LeftoverFolder && item.Kind != LeftoverDesktopFile) {
         const pw::RegRoot root = MuiCacheRoot(item);
         return (rootName(uint32_t(root), 0) + QLatin1Char('\\') + QString::fromStdString(MuiCacheKey(root))
                 + QLatin1Char('|') + item.Path)

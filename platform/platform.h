@@ -2,6 +2,7 @@
 // The backend in use: chosen once at start-up (Win32 on Windows, the Wine prefix on Linux),
 // or by a test (the fake backend, or a throwaway prefix).
 #include "platform/desktopservices.h"
+#include "platform/hostdesktop.h"
 #include "platform/processrunner.h"
 #include "platform/registry.h"
 #include "platform/specialfolders.h"
@@ -19,9 +20,11 @@ struct Platform {
     IProcessRunner *processes = nullptr;
     IDesktopServices *desktop = nullptr;
     IWindowsInstaller *installer = nullptr;
+    IHostDesktop *hostDesktop = nullptr; // Linux only: the desktop around the Wine prefix
 };
 
-// The current backend. Every member is non-null once start-up has chosen the backend.
+// The current backend. Every member is non-null once start-up has chosen the backend, but
+// hostDesktop, which only the Linux backend has.
 Platform &CurrentPlatform();
 void SetCurrentPlatform(const Platform &platform);
 

@@ -1,6 +1,7 @@
 #include "platform/fake/fakefolders.h"
 
 #include <cctype>
+#include <fstream>
 
 namespace pw {
 
@@ -61,6 +62,30 @@ std::string CFakeFolders::ToWindowsPath(const std::string &nativePath)
         }
     }
     return std::string();
+}
+
+} // namespace pw
+
+namespace pw {
+
+void CFakeFolders::SetShortcut(const std::string &windowsLinkPath, const std::string &windowsTarget)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_shortcuts[windowsLinkPath] = windowsTarget;
+}
+
+WinError CFakeFolders::ShortcutTarget(const std::string &windowsLinkPath, std::string *windowsTarget)
+{
+    if (!windowsTarget)
+        return kErrorInvalidParameter;
+    windowsTarget->clear();
+    const std::string native = ToNativePath(windowsLinkPath);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_shortcuts.find(windowsLinkPath);
+    if (native.empty() || !std::ifstream(native).good() || it == m_shortcuts.end())
+        return kErrorFileNotFound;
+    *windowsTarget = it->second;
+    return kErrorSuccess;
 }
 
 } // namespace pw

@@ -11,7 +11,7 @@
 namespace pw {
 namespace hostproto {
 
-constexpr uint32_t kVersion = 2;
+constexpr uint32_t kVersion = 3;
 constexpr uint32_t kMaxFrame = 64u << 20;
 constexpr uint32_t kHelloId = 0;
 // An operation with this bit set gets no reply.
@@ -36,6 +36,7 @@ enum Op : uint32_t {
     //   -> start error, exit code, count, images left running
     kRun = 14,
     kProductFolder = 15,  // product code -> error, path
+    kShortcutTarget = 16, // link path -> error, target path
     kFirstExtra = 1000,   // from here on: requests of programs built on the host (CHostServer::ExtraRequests)
 };
 

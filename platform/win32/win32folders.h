@@ -10,6 +10,7 @@ public:
     WinError SpecialFolder(int csidl, std::string *windowsPath) override;
     std::string ToNativePath(const std::string &windowsPath) override { return windowsPath; }
     std::string ToWindowsPath(const std::string &nativePath) override { return nativePath; }
+    WinError ShortcutTarget(const std::string &windowsLinkPath, std::string *windowsTarget) override;
 
 private:
     unsigned m_codePage;

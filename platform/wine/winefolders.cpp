@@ -154,4 +154,25 @@ std::string CWineFolders::ToWindowsPath(const std::string &nativePath)
     return (QString(letter) + QLatin1Char(':') + rest).toLocal8Bit().toStdString();
 }
 
+WinError CWineFolders::ShortcutTarget(const std::string &windowsLinkPath, std::string *windowsTarget)
+{
+    if (!windowsTarget)
+        return kErrorInvalidParameter;
+    windowsTarget->clear();
+    hostproto::Writer args;
+    args.Str(windowsLinkPath);
+    std::string reply;
+    const WinError sent = m_host.Call(hostproto::kShortcutTarget, args, &reply);
+    if (sent != kErrorSuccess)
+        return sent;
+    hostproto::Reader r(reply);
+    const WinError result = WinError(r.U32());
+    const std::string path = r.Str();
+    if (!r.Ok())
+        return kErrorBackendUnavailable;
+    if (result == kErrorSuccess)
+        *windowsTarget = path;
+    return result;
+}
+
 } // namespace pw

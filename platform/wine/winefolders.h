@@ -17,6 +17,8 @@ public:
     WinError SpecialFolder(int csidl, std::string *windowsPath) override;
     std::string ToNativePath(const std::string &windowsPath) override;
     std::string ToWindowsPath(const std::string &nativePath) override;
+    // Read by the host, with the shell's own IShellLinkW.
+    WinError ShortcutTarget(const std::string &windowsLinkPath, std::string *windowsTarget) override;
 
 private:
     CWineHost &m_host;

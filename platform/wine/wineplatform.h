@@ -4,6 +4,7 @@
 #include "platform/wine/linuxdesktopservices.h"
 #include "platform/wine/winefolders.h"
 #include "platform/wine/winehost.h"
+#include "platform/wine/winehostdesktop.h"
 #include "platform/wine/wineprocessrunner.h"
 #include "platform/wine/wineregistry.h"
 #include "platform/wine/winesysteminfo.h"
@@ -15,13 +16,13 @@ class CWinePlatform {
 public:
     explicit CWinePlatform(CWineHost::Options options, const QString &instanceFolder = QString())
         : host(std::move(options)), registry(host), system(host), folders(host), processes(host),
-          desktop(instanceFolder), installer(host)
+          desktop(instanceFolder), installer(host), hostDesktop(host)
     {
     }
     CWinePlatform(const CWinePlatform &) = delete;
     CWinePlatform &operator=(const CWinePlatform &) = delete;
 
-    Platform AsPlatform() { return Platform{&registry, &system, &folders, &processes, &desktop, &installer}; }
+    Platform AsPlatform() { return Platform{&registry, &system, &folders, &processes, &desktop, &installer, &hostDesktop}; }
 
     CWineHost host;
     CWineRegistry registry;
@@ -30,6 +31,7 @@ public:
     CWineProcessRunner processes;
     CLinuxDesktopServices desktop;
     CWineWindowsInstaller installer;
+    CWineHostDesktop hostDesktop;
 };
 
 } // namespace pw

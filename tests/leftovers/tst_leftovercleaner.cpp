@@ -42,6 +42,7 @@ private slots:
     void startMenuRetriesWithIconGroup();
     void desktopShortcutsOnly();
     void desktopFolderWithADocumentStays();
+    void userDesktopShortcutsByTarget();
     void readOnlyFiles();
 
     void protectedInstallPathAddsNothing_data();
@@ -322,6 +323,44 @@ void TestLeftoverCleaner::desktopShortcutsOnly()
     QVERIFY(log().contains("the user's own file on the desktop: not a shortcut"));
     QVERIFY(paths(r.Refused).contains(in(kDesktop, "Tool notes.txt")));
     QVERIFY(paths(r.Refused).contains(in(kDesktop, "Tool Recordings")));
+}
+
+void TestLeftoverCleaner::userDesktopShortcutsByTarget()
+{
+    // On the user's own desktop a shortcut is the program's when the target it names lies in the
+    // program's folder, whatever the shortcut is called; one into another folder stays, even one
+    // named after the program or into a folder whose name holds the program's.
+    Machine m;
+    const QString desktop = QStringLiteral("C:\\Users\\Ann\\Desktop");
+    m.entry("Tool", "Tool", "C:\\Apps\\Tool\\uninst.exe", {{"InstallLocation", "C:\\Apps\\Tool"}});
+    m.file(QStringLiteral("C:\\Apps\\Tool\\readme.txt"));
+    const InstalledProgram tool = m.record("Tool");
+    m.removeEntry("Tool");
+    const struct {
+        const char *name;
+        const char *target; // nullptr: not a shell link the shell can read
+        bool gone;
+    } shortcuts[] = {
+        {"Start here.lnk", "C:\\Apps\\Tool\\tool.exe", true},
+        {"manual.lnk", "c:\\apps\\tool\\doc\\manual.pdf", true},
+        {"Tool.lnk", "C:\\Apps\\Other\\other.exe", false},
+        {"Tool 2.lnk", "C:\\Apps\\Tool 2\\tool.exe", false},
+        {"Tool broken.lnk", nullptr, false},
+        {"Tool notes.txt", "C:\\Apps\\Tool\\tool.exe", false},
+    };
+    for (const auto &s : shortcuts) {
+        m.file(in(desktop, QLatin1String(s.name)));
+        if (s.target)
+            m.fake.folders.SetShortcut(in(desktop, QLatin1String(s.name)).toStdString(), s.target);
+    }
+    const CleanResult r = CLeftoverCleaner().CleanLeftovers(tool);
+    QVERIFY(r.Failed.isEmpty());
+    for (const auto &s : shortcuts)
+        QVERIFY2(m.exists(in(desktop, QLatin1String(s.name))) != s.gone, s.name);
+    // After the program's own leftovers.
+    QStringList last = paths(r.Found).mid(paths(r.Found).size() - 2);
+    last.sort(Qt::CaseInsensitive);
+    QCOMPARE(last, QStringList({in(desktop, "manual.lnk"), in(desktop, "Start here.lnk")}));
 }
 
 void TestLeftoverCleaner::desktopFolderWithADocumentStays()

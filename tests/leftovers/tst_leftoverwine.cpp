@@ -38,7 +38,7 @@ private slots:
         QVERIFY2(m_machine.Create(&error), qPrintable(error));
         QVERIFY2(m_machine.InstallSilently(QStringLiteral(NOTES_INSTALLER), &error), qPrintable(error));
         QVERIFY2(m_machine.InstallSilently(QStringLiteral(SYNC_INSTALLER), &error), qPrintable(error));
-        for (const char *installer : {DRAW_INSTALLER, PAIR64_INSTALLER})
+        for (const char *installer : {DRAW_INSTALLER, PAIR64_INSTALLER, PAINT_INSTALLER, PAINT2_INSTALLER})
             QVERIFY2(m_machine.InstallSilently(QString::fromLocal8Bit(installer), &error), qPrintable(error));
         m_platform = m_machine.Backend();
         // A 64-bit installer takes "Program Files" for the 32-bit programs' folder too: the
@@ -228,6 +228,36 @@ private slots:
         QVERIFY(r.Found.isEmpty() && r.Removed.isEmpty());
         QVERIFY(exists(QString::fromLocal8Bit(sync.InstallLocation) + QStringLiteral("\\app.exe")));
         QVERIFY(hasEntry(QByteArray(sync.SubKeyName)));
+    }
+
+    // "Vexa Paint" and "Vexa Paint 2" each put a shortcut on the user's own desktop, named
+    // "<name> (mine)". After Vexa Paint is uninstalled, its shortcut goes, found by the target
+    // the shell reads from it; Vexa Paint 2's, whose name and folder hold the removed name,
+    // stays.
+    void userDesktopShortcutIntoTheFolderGoes()
+    {
+        const InstalledProgram paint = program("Vexa Paint", kKeyWow64_64Key);
+        QVERIFY(paint.SubKeyName[0]);
+        const QString desktop = folderOf(*m_platform.folders, 0x10);
+        QVERIFY(!desktop.isEmpty());
+        const QString mine = desktop + QStringLiteral("\\Vexa Paint (mine).lnk");
+        const QString other = desktop + QStringLiteral("\\Vexa Paint 2 (mine).lnk");
+        QVERIFY2(exists(mine), qPrintable(mine));
+        QVERIFY2(exists(other), qPrintable(other));
+        std::string target;
+        QCOMPARE(m_platform.folders->ShortcutTarget(other.toStdString(), &target), kErrorSuccess);
+        QVERIFY2(QString::fromStdString(target).endsWith(QLatin1String("\\Vexa Paint 2\\app.exe"), Qt::CaseInsensitive),
+                 target.c_str());
+
+        const IProcessRunner::Result run = m_platform.processes->Run(paint.UninstallString, 0, true);
+        QCOMPARE(run.startError, kErrorSuccess);
+        const CleanResult r = CLeftoverCleaner().CleanLeftovers(paint);
+        QVERIFY(!r.StillInstalled);
+        QVERIFY2(r.Failed.isEmpty(), qPrintable(r.Failed.isEmpty() ? QString() : r.Failed.first().Path));
+        QVERIFY(!exists(mine));
+        QVERIFY(exists(other));
+        QVERIFY(exists(QString::fromLocal8Bit(program("Vexa Paint 2", kKeyWow64_64Key).InstallLocation)
+                       + QStringLiteral("\\app.exe")));
     }
 
 private:

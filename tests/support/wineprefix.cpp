@@ -7,7 +7,8 @@
 
 namespace {
 
-const char kOverrides[] = "mscoree,mshtml=;winemenubuilder.exe=d";
+const char kOverrides[] = "mscoree,mshtml=";
+const char kNoMenuBuilder[] = ";winemenubuilder.exe=d";
 
 } // namespace
 
@@ -53,7 +54,8 @@ QProcessEnvironment CTestWinePrefix::Environment() const
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEPREFIX"), Path());
     env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-    env.insert(QStringLiteral("WINEDLLOVERRIDES"), QString::fromLatin1(kOverrides));
+    env.insert(QStringLiteral("WINEDLLOVERRIDES"),
+               QString::fromLatin1(kOverrides) + (m_menuBuilder ? QString() : QString::fromLatin1(kNoMenuBuilder)));
     // Only a new prefix heeds it; the test decides, not the caller's shell.
     if (m_arch == pw::WineArch::Win32)
         env.insert(QStringLiteral("WINEARCH"), QStringLiteral("win32"));

@@ -4,7 +4,7 @@
 // been stopped, when the object is destroyed.
 //
 // Create() also points this process's WINEPREFIX at it and sets WINEDEBUG=-all and
-// WINEDLLOVERRIDES so that Wine neither asks for Mono or Gecko nor writes desktop menu entries,
+// WINEDLLOVERRIDES so that Wine neither asks for Mono or Gecko nor (unless SetMenuBuilder) writes desktop menu entries,
 // and uses Wine's null graphics driver, so no window appears and no display is needed. The
 // user folders of the prefix are plain folders, not links into the real home folder.
 //
@@ -13,6 +13,10 @@
 //   QVERIFY2(prefix.Create(&error), qPrintable(error));
 //   QVERIFY2(prefix.InstallSilently(installerPath, &error), qPrintable(error));
 //   pw::CWinePlatform platform(prefix.HostOptions());
+//
+// SetMenuBuilder(true) before Create() lets Wine's menu builder run as it does for a user: it
+// writes menu entries, icons and file associations into the user's XDG folders, so a test that
+// does so points HOME (and XDG_DATA_HOME, XDG_CONFIG_HOME) at a temporary folder first.
 //
 // CTestWinePrefix(pw::WineArch::Win32) makes a 32-bit prefix (WINEARCH=win32) instead, run with
 // Wine's 32-bit loader; it can only be made where CTestMachine::Runs32BitPrograms() says so.
@@ -31,6 +35,7 @@ public:
     CTestWinePrefix &operator=(const CTestWinePrefix &) = delete;
 
     bool Create(QString *error);
+    void SetMenuBuilder(bool enabled) { m_menuBuilder = enabled; }
     bool IsCreated() const { return m_created; }
     pw::WineArch Arch() const { return m_arch; }
     // The loader that runs the prefix's programs: pw::Wine64Loader("wine") for a 64-bit prefix,
@@ -73,4 +78,5 @@ private:
     QTemporaryDir m_dir;
     pw::WineArch m_arch;
     bool m_created = false;
+    bool m_menuBuilder = false;
 };

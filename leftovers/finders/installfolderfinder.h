@@ -3,18 +3,20 @@
 // as one item (the remover deletes a folder with what it holds). Nothing when the folder is a
 // protected place, is reached through a link, or is a file (the install path named the program
 // file); the folder itself is then reported kept.
-#include "inventory/leftoveritem.h"
+#include "leftovers/finders/leftoverfinder.h"
 
 #include <QString>
 
-class CKeepPolicy;
-class CLeftoverReport;
-
-class CInstallFolderFinder {
+class CInstallFolderFinder : public ILeftoverFinder {
 public:
-    CInstallFolderFinder(const CKeepPolicy &policy, CLeftoverReport &report) : m_policy(policy), m_report(report) {}
+    LeftoverList Find(const LeftoverSearch &search) override;
 
-    LeftoverList Find(const QString &installPath) const;
+    // The install folder as a whole: whether it may be searched, then its listing.
+    static LeftoverList ScanInstallFolder(const QString &installPath, const CKeepPolicy &policy, CLeftoverReport &report);
+    // The entries directly in the folder `native` (Windows path `installPath`) that the policy
+    // lets go: folders first, then files.
+    static LeftoverList ListInstallFolder(const QString &native, const QString &installPath, const CKeepPolicy &policy,
+                                          CLeftoverReport &report);
 
     // The name the data folders of the program are looked for by: the install folder's last
     // name; empty (and logged) when there is none or it is too weak to identify a program.
@@ -23,8 +25,4 @@ public:
     // by which the data folders are looked for first; empty when the folder above it is a shared
     // place ("C:\\Program Files\\Notes") or a drive root.
     static QString VendorFolderName(const QString &installPath, const CKeepPolicy &policy);
-
-private:
-    const CKeepPolicy &m_policy;
-    CLeftoverReport &m_report;
 };

@@ -1,4 +1,4 @@
-#include "leftovers/namedfolderfinder.h"
+#include "leftovers/finders/namedfolderfinder.h"
 
 #include "leftovers/folderlister.h"
 #include "leftovers/keeppolicy.h"
@@ -27,7 +27,7 @@ NamedMatches CNamedFolderFinder::FindIn(int csidl, const QString &name, NameMatc
                 last.toLocal8Bit().constData());
         return {};
     }
-    return Find(QString::fromLocal8Bit(base.c_str()), last, how);
+    return FindMatchingEntries(QString::fromLocal8Bit(base.c_str()), last, how);
 }
 
 bool CNamedFolderFinder::IsShortcutName(const QString &fileName)
@@ -84,9 +84,9 @@ NamedMatches CNamedFolderFinder::FindShortcutsIn(int csidl, const QString &name,
     return out;
 }
 
-NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, NameMatch how)
+NamedMatches CNamedFolderFinder::FindMatchingEntries(const QString &base, const QString &name, NameMatch how)
 {
-    return Find(base, name, how, QString());
+    return FindMatchingEntries(base, name, how, QString());
 }
 
 NamedMatches CNamedFolderFinder::FindDataFolders(const QString &base, const QString &name, const QString &vendor)
@@ -109,13 +109,14 @@ NamedMatches CNamedFolderFinder::FindDataFolders(const QString &base, const QStr
     const QString vendorFolder =
         vendor.isEmpty() || vendor.contains(QLatin1Char('\\')) ? QString() : child(native, vendor, false);
     if (vendorFolder.isEmpty() || child(vendorFolder, name, true).isEmpty())
-        return Find(base, name, NameMatch::FolderNearTop, QString());
+        return FindMatchingEntries(base, name, NameMatch::FolderNearTop, QString());
     LogInfo("Data search in %s: the program's folder is %s\\%s", windows.toLocal8Bit().constData(),
             vendor.toLocal8Bit().constData(), name.toLocal8Bit().constData());
-    return Find(base, name, NameMatch::FolderNearTop, vendor);
+    return FindMatchingEntries(base, name, NameMatch::FolderNearTop, vendor);
 }
 
-NamedMatches CNamedFolderFinder::Find(const QString &base, const QString &name, NameMatch how, const QString &vendor)
+NamedMatches CNamedFolderFinder::FindMatchingEntries(const QString &base, const QString &name, NameMatch how,
+                                                     const QString &vendor)
 {
     NamedMatches out;
     const QString windows = winpath::StripTrailingSeparators(base);
@@ -204,4 +205,13 @@ void CNamedFolderFinder::Accept(LeftoverList &list, int kind, const QString &win
         return;
     }
     list.append(item);
+}
+
+LeftoverList FindByNameOrGroup(const InstalledProgram &program, const std::function<NamedMatches(const QString &)> &find)
+{
+    const NamedMatches byName = find(QString::fromLocal8Bit(FieldText(program.DisplayName)));
+    if (!byName.Files.isEmpty())
+        return byName.All();
+    const NamedMatches byGroup = find(QString::fromLocal8Bit(FieldText(program.InnoSetupIconGroup)));
+    return byName.All() + byGroup.Files + byName.Folders + byGroup.Folders;
 }

@@ -3,9 +3,12 @@
 // ProgramData, the Start menu, the desktop). The folder searched becomes a protected place for
 // the rest of the clean; matches lie below it, never on its own path. Hidden entries are
 // searched; links are listed as themselves and never entered.
+#include "inventory/installedprogram.h"
 #include "inventory/leftoveritem.h"
 
 #include <QString>
+
+#include <functional>
 
 class CKeepPolicy;
 class CLeftoverReport;
@@ -41,7 +44,7 @@ public:
     // Whether a file name is a shortcut's.
     static bool IsShortcutName(const QString &fileName);
     // A search below `base` (a Windows path) for `name` as it is.
-    NamedMatches Find(const QString &base, const QString &name, NameMatch how);
+    NamedMatches FindMatchingEntries(const QString &base, const QString &name, NameMatch how);
     // The content of the program's data folders below `base` (roaming application data,
     // ProgramData), named `name` like its install folder. When the install folder sits in a
     // vendor folder `vendor` ("...\\Vexa\\Notes") and `base` holds "vendor\\name", that folder
@@ -61,7 +64,7 @@ private:
         QString Vendor;          // that folder only in this folder directly in the base
     };
 
-    NamedMatches Find(const QString &base, const QString &name, NameMatch how, const QString &vendor);
+    NamedMatches FindMatchingEntries(const QString &base, const QString &name, NameMatch how, const QString &vendor);
     void Walk(NamedMatches &out, const QString &native, const QString &windows, const QString &relative,
               bool inNamedFolder, const Pattern &pattern, const QString &searchedName);
     // Whether the folder `name` at `relativeDir` below the base is one whose content the
@@ -75,3 +78,9 @@ private:
     CKeepPolicy &m_policy;
     CLeftoverReport &m_report;
 };
+
+// The items of a shortcut place (the Start menu, the desktop) by the program's display name, else
+// by the Start menu group its installer recorded: `find` searches the place for one name. The
+// retry lists the folders of the first search again, after its own files (the remover finds
+// them gone).
+LeftoverList FindByNameOrGroup(const InstalledProgram &program, const std::function<NamedMatches(const QString &)> &find);

@@ -1,4 +1,4 @@
-#include "leftovers/registryfinder.h"
+#include "leftovers/finders/registryfinder.h"
 
 #include "inventory/appenum.h"
 #include "leftovers/keeppolicy.h"
@@ -18,31 +18,31 @@ QString CRegistryFinder::MuiCachePath(const QString &valueName)
     return path;
 }
 
-LeftoverList CRegistryFinder::Find(const InstalledProgram &removed, const QByteArray &installPath,
-                                   const InstalledProgramList &twins) const
+LeftoverList CRegistryFinder::SearchRegistry(const LeftoverSearch &search) const
 {
     LeftoverList out;
+    const QByteArray installPath = search.InstallPath.toLocal8Bit();
     if (installPath.isEmpty())
         return out;
-    const QString reason = m_policy.PlaceReason(QString::fromLocal8Bit(installPath));
+    const QString reason = search.Policy.PlaceReason(search.InstallPath);
     if (!reason.isEmpty())
         LogInfo("MuiCache search skipped: the install path %s is a %s", installPath.constData(),
                 reason.toLocal8Bit().constData());
-    const LeftoverList found = m_appEnum.FindRegistryLeftovers(removed, reason.isEmpty() ? installPath : QByteArray());
+    const LeftoverList found = m_appEnum.FindRegistryLeftovers(search.Program, reason.isEmpty() ? installPath : QByteArray());
     LeftoverList muiCache;
     for (const LeftoverItem &item : found) {
         if (item.Kind == LeftoverMuiCache) {
-            const QString keep = m_policy.MuiCacheReason(MuiCachePath(item.Path));
+            const QString keep = search.Policy.MuiCacheReason(MuiCachePath(item.Path));
             if (keep.isEmpty())
                 muiCache.append(item);
             else
-                m_report.Refused(item, keep);
+                search.Report.Refused(item, keep);
             continue;
         }
         out.append(item);
     }
     // The twins' entries, without a MuiCache search of their own.
-    for (const InstalledProgram &twin : twins)
+    for (const InstalledProgram &twin : search.Twins)
         out += m_appEnum.FindRegistryLeftovers(twin, QByteArray());
     return out + muiCache;
 }

@@ -1,4 +1,4 @@
-#include "leftovers/installfolderfinder.h"
+#include "leftovers/finders/installfolderfinder.h"
 
 #include "leftovers/folderlister.h"
 #include "leftovers/keeppolicy.h"
@@ -6,23 +6,35 @@
 #include "leftovers/windowspath.h"
 #include "libs/sharelog/sharelog.h"
 
-LeftoverList CInstallFolderFinder::Find(const QString &installPath) const
+LeftoverList CInstallFolderFinder::Find(const LeftoverSearch &search)
 {
-    LeftoverList found;
+    return ScanInstallFolder(search.InstallPath, search.Policy, search.Report);
+}
+
+LeftoverList CInstallFolderFinder::ScanInstallFolder(const QString &installPath, const CKeepPolicy &policy,
+                                                     CLeftoverReport &report)
+{
     if (installPath.isEmpty())
-        return found;
-    const QString native = m_policy.NativeOf(installPath);
+        return {};
+    const QString native = policy.NativeOf(installPath);
     bool exists = false;
     const FolderEntry::Type type = PathType(native, &exists);
     if (native.isEmpty() || !exists)
-        return found;
-    const QString reason = m_policy.InstallFolderReason(installPath);
+        return {};
+    const QString reason = policy.InstallFolderReason(installPath);
     if (!reason.isEmpty()) {
-        m_report.Refused(FileLeftover(LeftoverFolder, installPath), QStringLiteral("install folder: ") + reason);
-        return found;
+        report.Refused(FileLeftover(LeftoverFolder, installPath), QStringLiteral("install folder: ") + reason);
+        return {};
     }
     if (type != FolderEntry::Folder)
-        return found; // a file: the install path named the program file
+        return {}; // a file: the install path named the program file
+    return ListInstallFolder(native, installPath, policy, report);
+}
+
+LeftoverList CInstallFolderFinder::ListInstallFolder(const QString &native, const QString &installPath,
+                                                     const CKeepPolicy &policy, CLeftoverReport &report)
+{
+    LeftoverList found;
     const QVector<FolderEntry> entries = ListFolder(native, false);
     const QString base = winpath::StripTrailingSeparators(installPath);
     for (int pass = 0; pass < 2; ++pass) {
@@ -33,11 +45,11 @@ LeftoverList CInstallFolderFinder::Find(const QString &installPath) const
             if (folder != (pass == 0))
                 continue; // folders first, then files
             const LeftoverItem item = FileLeftover(folder ? LeftoverFolder : LeftoverFile, base + QLatin1Char('\\') + e.Name);
-            const QString keep = m_policy.FoundReason(item.Path, e.Name, QString());
+            const QString keep = policy.FoundReason(item.Path, e.Name, QString());
             if (keep.isEmpty())
                 found.append(item);
             else
-                m_report.Refused(item, keep);
+                report.Refused(item, keep);
         }
     }
     return found;

@@ -5,31 +5,21 @@
 // then the MuiCache values that name its install folder or a file inside it. A MuiCache search is skipped when the install path is
 // a shared place (it would name every program there); a MuiCache value inside the folder of a
 // program still installed is that program's and is kept.
-#include "inventory/installedprogram.h"
-#include "inventory/leftoveritem.h"
+// The search itself is CAppEnum::FindRegistryLeftovers, which knows the uninstall registry.
+#include "leftovers/finders/leftoverfinder.h"
 
-#include <QByteArray>
 #include <QString>
 
-class CAppEnum;
-class CKeepPolicy;
-class CLeftoverReport;
-
-class CRegistryFinder {
+class CRegistryFinder : public ILeftoverFinder {
 public:
-    CRegistryFinder(CAppEnum &appEnum, const CKeepPolicy &policy, CLeftoverReport &report)
-        : m_appEnum(appEnum), m_policy(policy), m_report(report)
-    {
-    }
+    explicit CRegistryFinder(CAppEnum &appEnum) : m_appEnum(appEnum) {}
 
-    LeftoverList Find(const InstalledProgram &removed, const QByteArray &installPath,
-                      const InstalledProgramList &twins = {}) const;
+    LeftoverList Find(const LeftoverSearch &search) override { return SearchRegistry(search); }
+    LeftoverList SearchRegistry(const LeftoverSearch &search) const;
 
     // The path a MuiCache value names: the value name without the suffix Windows adds to it.
     static QString MuiCachePath(const QString &valueName);
 
 private:
     CAppEnum &m_appEnum;
-    const CKeepPolicy &m_policy;
-    CLeftoverReport &m_report;
 };
