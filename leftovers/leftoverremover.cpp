@@ -339,11 +339,27 @@ void CLeftoverRemover::RemoveDesktopFile(const LeftoverItem &item)
         m_report.Removed(item, false);
         return;
     }
-    if (!QFile::remove(item.Path)) {
-        m_report.Failed(item, QStringLiteral("the file could not be deleted"));
-        return;
+    const int entry = m_report.Begin(item, item.Path, info.isSymLink() ? 0 : info.size());
+    QString note;
+    bool trashed = false;
+    if (m_mode == RemovalMode::Trash && !info.isSymLink()) {
+        const trash::MoveResult moved = trash::Move(item.Path);
+        if (moved.moved) {
+            m_report.Trashed(item, moved.trashPath, entry);
+            trashed = true;
+        } else {
+            note = notTakenNote(moved.error);
+        }
+    } else if (m_mode == RemovalMode::Trash) {
+        note = kLinkNote;
     }
-    m_report.Removed(item, true);
+    if (!trashed) {
+        if (!QFile::remove(item.Path)) {
+            m_report.Failed(item, QStringLiteral("the file could not be deleted"), entry);
+            return;
+        }
+        m_report.Removed(item, true, entry, note);
+    }
     // The menu folders below applications/wine that the entry leaves empty go with it.
     for (QString folder = info.absolutePath(); m_policy.IsEmptiableDesktopFolder(folder) && QDir().rmdir(folder);
          folder = QFileInfo(folder).absolutePath())

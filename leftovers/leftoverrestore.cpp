@@ -3,6 +3,7 @@
 #include "inventory/appenum.h"
 #include "leftovers/regexport.h"
 #include "leftovers/trash.h"
+#include "platform/hostdesktop.h"
 #include "libs/sharelog/sharelog.h"
 
 #include <QDir>
@@ -46,8 +47,39 @@ bool isRestorablePlace(pw::RegRoot root, const QString &below)
         if (startsWithKey(below, uninstall) || startsWithKey(below, uninstall32))
             return true;
     }
+    // What Wine's menu builder recorded for the program: values of MenuFiles, and the keys
+    // directly below FileOpenAssociations.
+    if (root == pw::RegRoot::CurrentUser) {
+        static const QString menuFiles = QStringLiteral("Software\\Wine\\MenuFiles");
+        static const QString associations = QStringLiteral("Software\\Wine\\FileOpenAssociations\\");
+        if (below.compare(menuFiles, Qt::CaseInsensitive) == 0)
+            return true;
+        if (below.startsWith(associations, Qt::CaseInsensitive) && below.size() > associations.size()
+            && !below.mid(associations.size()).contains(QLatin1Char('\\')))
+            return true;
+    }
     if (root == pw::RegRoot::ClassesRoot || root == pw::RegRoot::CurrentUser)
         return below.compare(QString::fromStdString(MuiCacheKey(root)), Qt::CaseInsensitive) == 0;
+    return false;
+}
+
+// A native path below the user's data, config or desktop folder, named like the files Wine's menu
+// builder writes (menu entries, menus, menu folders, icons, MIME packages).
+bool isDesktopFilePlace(pw::IHostDesktop *desktop, const QString &path)
+{
+    if (!desktop || !QDir::isAbsolutePath(path) || QDir::cleanPath(path) != path)
+        return false;
+    static const char *const kinds[] = {".desktop", ".menu", ".directory", ".png", ".xpm", ".svg", ".xml"};
+    bool named = false;
+    for (const char *kind : kinds)
+        named = named || path.endsWith(QLatin1String(kind));
+    if (!named)
+        return false;
+    for (const std::string &root : {desktop->DataHome(), desktop->ConfigHome(), desktop->DesktopFolder()}) {
+        const QString folder = QDir::cleanPath(QString::fromStdString(root));
+        if (!root.empty() && folder != QLatin1String("/") && path.startsWith(folder + QLatin1Char('/')))
+            return true;
+    }
     return false;
 }
 
@@ -126,7 +158,7 @@ RestoreResult RestoreProgram(const QString &journalFile, int programIndex, const
     // Files and folders, in the order they went.
     for (int i = 0; i < program.items.size(); ++i) {
         const journal::Item &item = program.items[i];
-        if (item.kind != LeftoverFile && item.kind != LeftoverFolder)
+        if (item.kind != LeftoverFile && item.kind != LeftoverFolder && item.kind != LeftoverDesktopFile)
             continue;
         if (!item.problem.isEmpty()) {
             settle(i, RestoreOutcome::Refused, item.problem);
@@ -140,10 +172,12 @@ RestoreResult RestoreProgram(const QString &journalFile, int programIndex, const
             settle(i, RestoreOutcome::NotRestorable, journal::StateName(item.state));
             continue;
         }
-        // The place must be the one the platform gives the Windows path the removal named.
-        const QString expected = platform.folders
-                                     ? QString::fromStdString(platform.folders->ToNativePath(item.path.toStdString()))
-                                     : QString();
+        // The place must be the one the platform gives the Windows path the removal named; a file
+        // of the Linux desktop goes back only into the user's folders the menu builder writes to.
+        const QString expected =
+            item.kind == LeftoverDesktopFile ? (isDesktopFilePlace(platform.hostDesktop, item.path) ? item.path : QString())
+            : platform.folders ? QString::fromStdString(platform.folders->ToNativePath(item.path.toStdString()))
+                               : QString();
         if (item.native.isEmpty() || !QDir::isAbsolutePath(item.native) || expected.isEmpty()
             || QString::compare(clean(expected), clean(item.native), kPathCase) != 0) {
             settle(i, RestoreOutcome::Refused, QStringLiteral("the journal names another place for %1").arg(item.path));

@@ -25,7 +25,7 @@ constexpr int kMaxPrograms = 10000;
 constexpr int kMaxItems = 200000;
 constexpr int kMaxText = 32767;
 
-const char *const kKinds[] = {"file", "folder", "registry", "muicache"};
+const char *const kKinds[] = {"file", "folder", "registry", "muicache", "desktop"};
 const char *const kStates[] = {"pending", "trashed", "deleted", "gone", "kept", "failed", "partial"};
 
 std::mutex g_activeMutex;
@@ -272,7 +272,7 @@ Program readProgram(const QJsonValue &value, int *itemBudget)
 
 QString KindName(int kind)
 {
-    return kind >= 0 && kind < 4 ? QLatin1String(kKinds[kind]) : QStringLiteral("file");
+    return kind >= 0 && kind < 5 ? QLatin1String(kKinds[kind]) : QStringLiteral("file");
 }
 
 QString StateName(State state)
