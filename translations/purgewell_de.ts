@@ -219,6 +219,14 @@ Das Wine des Systems kann dieses Präfix so ändern,
 dass seine Verwaltung es nicht mehr starten kann.
 Trotzdem mit dem Wine des Systems öffnen?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>„%1“ ist schreibgeschützt: Sein Wine (%2) ist nicht installiert.
+Seine Programme werden aus seinen Registrierungsdateien gelesen,
+und es kann nichts daraus deinstalliert werden.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -161,7 +161,7 @@ les programmes indésirables et tous leurs restes.</translation>
     </message>
     <message>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
-        <translation>Le programme de désinstallation de %1 est introuvable. Supprimer son entrée et ce qu’il a laissé ?</translation>
+        <translation>Le programme de désinstallation de %1 est introuvable. Supprimer son entrée et ce qu’il a laissé&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@ les programmes indésirables et tous leurs restes.</translation>
         <source>An uninstall is still running. If you close Vendrix Purgewell now, the programs still waiting are not uninstalled and leftovers may stay behind.
 Close Vendrix Purgewell anyway?</source>
         <translation>Une désinstallation est encore en cours. Si vous fermez Vendrix Purgewell maintenant, les programmes en attente ne seront pas désinstallés et des restes peuvent subsister.
-Fermer Vendrix Purgewell quand même ?</translation>
+Fermer Vendrix Purgewell quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -218,6 +218,14 @@ Open it with the system&apos;s Wine anyway?</source>
 Le Wine du système peut modifier ce préfixe de sorte
 que son gestionnaire ne puisse plus le lancer.
 L&apos;ouvrir quand même avec le Wine du système&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only: its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>« %1 » est en lecture seule : son Wine (%2) n’est pas installé.
+Ses programmes sont lus dans ses fichiers de registre,
+et rien ne peut en être désinstallé.</translation>
     </message>
 </context>
 <context>
@@ -425,19 +433,19 @@ n&apos;est disponible.</translation>
     <name>pw::CWineHost</name>
     <message>
         <source>purgewell-host32.exe was not found (looked for &quot;%2&quot;): the Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), which only that host can serve. Build the program again with scripts/setup.sh, or install its package again.</source>
-        <translation>purgewell-host32.exe est introuvable (cherché à &quot;%2&quot;) : le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), que seul cet hôte peut servir. Compilez à nouveau le programme avec scripts/setup.sh ou réinstallez son paquet.</translation>
+        <translation>purgewell-host32.exe est introuvable (cherché à &quot;%2&quot;)&#xa0;: le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), que seul cet hôte peut servir. Compilez à nouveau le programme avec scripts/setup.sh ou réinstallez son paquet.</translation>
     </message>
     <message>
         <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit half, which runs its programs, is not installed. Install it (on Debian and Ubuntu, as root: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), then start Vendrix Purgewell again.</source>
-        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et la partie 32 bits de Wine, qui exécute ses programmes, n’est pas installée. Installez-la (sous Debian et Ubuntu, en tant que root : dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), puis relancez Vendrix Purgewell.</translation>
+        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et la partie 32 bits de Wine, qui exécute ses programmes, n’est pas installée. Installez-la (sous Debian et Ubuntu, en tant que root&#xa0;: dpkg --add-architecture i386 &amp;&amp; apt-get update &amp;&amp; apt-get install wine32:i386), puis relancez Vendrix Purgewell.</translation>
     </message>
     <message>
         <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and the Wine it runs with (&quot;%2&quot;) cannot run 32-bit programs: its 32-bit half (wine32) is missing. Give the prefix a Wine with 32-bit support in its manager, then start Vendrix Purgewell again.</source>
-        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et le Wine avec lequel il fonctionne (&quot;%2&quot;) ne peut pas exécuter de programmes 32 bits : sa partie 32 bits (wine32) manque. Attribuez au préfixe un Wine avec prise en charge 32 bits dans son gestionnaire, puis relancez Vendrix Purgewell.</translation>
+        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et le Wine avec lequel il fonctionne (&quot;%2&quot;) ne peut pas exécuter de programmes 32 bits&#xa0;: sa partie 32 bits (wine32) manque. Attribuez au préfixe un Wine avec prise en charge 32 bits dans son gestionnaire, puis relancez Vendrix Purgewell.</translation>
     </message>
     <message>
         <source>The Wine prefix &quot;%1&quot; is a 32-bit prefix (WINEARCH=win32), and Wine&apos;s 32-bit loader (&quot;%2&quot;) cannot run on this system (Exec format error): it runs no 32-bit programs. Switch on the Linux kernel&apos;s 32-bit support (IA-32 emulation, the boot option ia32_emulation=1 where it is off), or manage this prefix on a system that runs 32-bit programs.</source>
-        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et le chargeur 32 bits de Wine (&quot;%2&quot;) ne peut pas fonctionner sur ce système (Exec format error) : il n’exécute aucun programme 32 bits. Activez la prise en charge 32 bits du noyau Linux (émulation IA-32, option de démarrage ia32_emulation=1 là où elle est désactivée), ou gérez ce préfixe sur un système qui exécute des programmes 32 bits.</translation>
+        <translation>Le préfixe Wine &quot;%1&quot; est un préfixe 32 bits (WINEARCH=win32), et le chargeur 32 bits de Wine (&quot;%2&quot;) ne peut pas fonctionner sur ce système (Exec format error)&#xa0;: il n’exécute aucun programme 32 bits. Activez la prise en charge 32 bits du noyau Linux (émulation IA-32, option de démarrage ia32_emulation=1 là où elle est désactivée), ou gérez ce préfixe sur un système qui exécute des programmes 32 bits.</translation>
     </message>
 </context>
 </TS>
