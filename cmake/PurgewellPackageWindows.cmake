@@ -1,7 +1,9 @@
-# The Windows package: purgewell-<version>-win64.zip, made by `cpack` in the Windows build folder
-# (scripts/windows.sh). It holds the program folder as the program expects it (purgewell.exe,
-# Resources/, QSS/, translations/, uiconfig), the Qt plugins the program loads, and every DLL these import that
-# Windows does not provide, found by following the imports recursively with MinGW's objdump.
+# The Windows packages, made by `cpack` in the Windows build folder (scripts/windows.sh):
+# purgewell-<version>-win64.zip, the portable program folder, and purgewell-<version>-setup.exe,
+# the installer, built from the same staged files. The folder holds the program as it expects to
+# be laid out (purgewell.exe, Resources/, QSS/, translations/, uiconfig), the Qt plugins the
+# program loads, and every DLL these import that Windows does not provide, found by following the
+# imports recursively with MinGW's objdump.
 set(_pw_qt_plugins
   platforms/qwindows        # the windows platform
   styles/qwindowsvistastyle # the native look of what the style sheets leave alone
@@ -106,4 +108,17 @@ set(CPACK_PACKAGE_VENDOR "Vendrix Software")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME purgewell-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+# The installer is made from the folder CPack stages for the zip, before it packs the zip
+# (cmake/PurgewellWindowsSetup.cmake, which runs NSIS on resources/windows/setup.nsi).
+find_program(PURGEWELL_MAKENSIS makensis)
+if(NOT PURGEWELL_MAKENSIS)
+  message(FATAL_ERROR "makensis was not found; the Windows installer is built with NSIS: install the "
+                      "Debian package nsis (scripts/setup.sh does).")
+endif()
+set(PURGEWELL_SETUP_FILE ${CMAKE_BINARY_DIR}/purgewell-${PROJECT_VERSION}-setup.exe)
+set(CPACK_PURGEWELL_MAKENSIS ${PURGEWELL_MAKENSIS})
+set(CPACK_PURGEWELL_SETUP_SCRIPT ${PROJECT_SOURCE_DIR}/resources/windows/setup.nsi)
+set(CPACK_PURGEWELL_SETUP_FILE ${PURGEWELL_SETUP_FILE})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PurgewellWindowsSetup.cmake)
 include(CPack)

@@ -2,9 +2,10 @@
 # The Windows build, made and tested on Linux: installs what it needs (Debian 12 packages), builds
 # Qt for Windows from Debian's source with MinGW-w64 (cached outside the checkout, see
 # scripts/windows-qt.sh), cross-builds the program and its tests into build-win/, runs the tests
-# as Windows programs under Wine (each in a throwaway prefix), and writes the Windows package
-# build-win/purgewell-<version>-win64.zip. Exits non-zero when anything fails; extra arguments
-# go to ctest (for example -R tst_wineregistry).
+# as Windows programs under Wine (each in a throwaway prefix), and writes the Windows packages:
+# build-win/purgewell-<version>-win64.zip, the portable program folder, and, from the same files,
+# the installer build-win/purgewell-<version>-setup.exe (NSIS). Exits non-zero when anything
+# fails; extra arguments go to ctest (for example -R tst_wineregistry).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,6 +30,9 @@ build=build-win
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DPURGEWELL_WINDOWS_QT="$qt" >/dev/null
 cmake --build "$build" -j "$(nproc)"
-(cd "$build" && cpack -G ZIP >/dev/null)
-ls -l "$build"/purgewell-*-win64.zip
+# One cpack run stages the program folder once and makes both the zip and the installer of it
+# (cmake/PurgewellPackageWindows.cmake).
+rm -f "$build"/purgewell-*-win64.zip "$build"/purgewell-*-setup.exe
+(cd "$build" && cpack -G ZIP >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
+ls -l "$build"/purgewell-*-win64.zip "$build"/purgewell-*-setup.exe
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"
