@@ -452,7 +452,7 @@ bool CEnumProgramPage::RefuseReadOnly()
 {
     if (m_readOnlyReason.isEmpty())
         return false;
-    CMSGDlg box(434, 240, MainWindow());
+    CMSGDlg box(580, 260, MainWindow());
     box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     box.SetContent(CMSGDlg::IconWarning, m_readOnlyReason, CMSGDlg::ButtonsOk);
     box.exec();

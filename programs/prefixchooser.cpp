@@ -28,7 +28,8 @@ QString CPrefixChooser::ItemText(const pw::WinePrefixInfo &prefix)
 QString CPrefixChooser::ReadOnlyReason(const pw::WinePrefixInfo &prefix)
 {
     const QString wine = prefix.wineName.isEmpty() ? prefix.wine : prefix.wineName;
-    return tr("\"%1\" is read-only: its Wine (%2) is not installed.\n"
+    return tr("\"%1\" is read-only:\n"
+              "its Wine (%2) is not installed.\n"
               "Its programs are read from its registry files,\n"
               "and nothing can be uninstalled from it.")
         .arg(prefix.label, wine);
