@@ -10,6 +10,10 @@
 CRightTab::CRightTab(QWidget *parent) : CBPQtTabWidget(parent)
 {
     tabBar()->hide();
+    // With its tab bar hidden it is no stop of its own: Tab goes on into the page (a tab
+    // widget hands its focus to the hidden bar, where Tab would stay).
+    setFocusPolicy(Qt::NoFocus);
+    tabBar()->setFocusPolicy(Qt::NoFocus);
     setDocumentMode(true);
     AddPage(PAGE_PROGRAMS, new CEnumProgramPage);
 }

@@ -3,7 +3,9 @@
 #include "shell/widgethelpers.h"
 #include "widgets/windowdlgtitle.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -59,6 +61,8 @@ void CDetailToolTip::SetDetails(const QString &name, const QString &version, con
 
 void CDetailToolTip::ShowAt(const QPoint &globalPos)
 {
+    if (QApplication::activeWindow() != this)
+        m_returnTo = QApplication::activeWindow();
     move(globalPos);
     show();
     raise();
@@ -72,6 +76,16 @@ void CDetailToolTip::paintEvent(QPaintEvent *)
     painter.setPen(QColor(15, 17, 26));
     painter.setBrush(QColor(47, 51, 72));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}
+
+void CDetailToolTip::keyPressEvent(QKeyEvent *event)
+{
+    // Any key puts the tooltip away (Escape and Enter are the ones people try) and gives the
+    // keyboard back to the list it was opened from.
+    event->accept();
+    hide();
+    if (m_returnTo && m_returnTo->isVisible())
+        m_returnTo->activateWindow();
 }
 
 bool CDetailToolTip::eventFilter(QObject *watched, QEvent *event)

@@ -1,7 +1,10 @@
 #pragma once
 // The details of one program (name, version, install time, install path), shown at the
-// cursor and hidden as soon as its window loses activation.
+// cursor (or at a row, when asked from the keyboard) and hidden as soon as its window loses
+// activation or a key is pressed; a key gives the activation back to the window that had it.
 #include "widgets/basedialog.h"
+
+#include <QPointer>
 
 class QLabel;
 
@@ -23,7 +26,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QLabel *m_values[4] = {};
+    QPointer<QWidget> m_returnTo; // the window active when it was shown
 };

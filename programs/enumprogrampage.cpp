@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -170,9 +171,11 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
         QStringLiteral("color:rgb(255,255,255);"), QStringLiteral("color:rgb(237,239,240);")));
     connect(m_refreshBtn, &QPushButton::clicked, this, &CEnumProgramPage::RefreshClicked);
     topLayout->addWidget(m_refreshBtn, 0, Qt::AlignRight);
-    // Tab: search, sort, refresh, then the list and the uninstall button (see below).
-    QWidget::setTabOrder(m_search->lineEdit(), m_sortBtn);
-    QWidget::setTabOrder(m_sortBtn, m_refreshBtn);
+    // Tab goes as the eye does, in the order the controls are made: prefix chooser, sort,
+    // search, refresh, then the list and the uninstall button. Enter presses a focused button,
+    // as Space does.
+    for (QPushButton *button : {m_sortBtn, m_refreshBtn})
+        button->setAutoDefault(true);
     addWidget(top);
 
     // The list.
@@ -204,6 +207,9 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_rows = new CProgramRows(m_tree, this);
     connect(m_rows, &CProgramRows::tickClicked, this, &CEnumProgramPage::CheckSize);
     connect(m_rows, &CProgramRows::trashClicked, this, &CEnumProgramPage::UninstallClicked);
+    connect(m_tree, &CProgramTreeWidget::detailsRequested, this, &CEnumProgramPage::ShowDetailsOfRow);
+    // The list takes the focus when the window first shows, unless something else has it.
+    m_tree->installEventFilter(this);
     addWidget(m_tree);
 
     // Bottom bar.
@@ -223,6 +229,7 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     m_uninstallBtn = new QPushButton(tr("Uninstall"));
     m_uninstallBtn->setFixedSize(144, 32);
     m_uninstallBtn->setToolTip(tr("Uninstall the ticked programs"));
+    m_uninstallBtn->setAutoDefault(true);
     m_tree->setFocusPolicy(Qt::StrongFocus); // the list takes Tab and Space (CProgramTreeWidget)
     m_uninstallBtn->setStyleSheet(BorderImageSheet(
         QStringLiteral("./Resources/btn_uninstall.png"), QStringLiteral("./Resources/btn_uninstall_hover.png"),
@@ -344,6 +351,30 @@ void CEnumProgramPage::CreateTree()
     m_countLabel->setText(tr("(%1)").arg(m_programs.size()));
     m_uninstallBtn->setEnabled(false);
     m_refreshing = 0;
+    UpdatePlaceholder();
+}
+
+QString CEnumProgramPage::PlaceholderText() const
+{
+    if (m_programs.isEmpty()) {
+#ifdef Q_OS_WIN
+        QString text = tr("No programs are installed on this computer.");
+#else
+        QString text = tr("No programs are installed in this prefix.");
+#endif
+        // Other prefixes may hold what the user looks for.
+        if (m_prefixChooser->isVisibleTo(m_prefixChooser->parentWidget()) && m_prefixChooser->count() > 1)
+            text += QLatin1Char('\n') + tr("Choose another prefix above.");
+        return text;
+    }
+    if (!m_tree->HasVisibleRows())
+        return tr("No program matches \u201c%1\u201d.").arg(m_search->lineEdit()->text());
+    return QString();
+}
+
+void CEnumProgramPage::UpdatePlaceholder()
+{
+    m_tree->SetPlaceholderText(PlaceholderText());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -408,7 +439,18 @@ void CEnumProgramPage::SearchText(const QString &text)
     }
     m_tree->setHeaderLabels({tr("Program Name Order"), tr(" Program Name (%1 programs)").arg(shown), tr("Size"),
                              tr("Version"), tr("Operation"), tr("Size Order")});
+    // The keys act on the current row: it must be one the user sees.
+    QTreeWidgetItem *current = m_tree->currentItem();
+    if (current && current->isHidden()) {
+        QTreeWidgetItem *first = nullptr;
+        for (int row = 0; row < count && !first; ++row)
+            if (!m_tree->topLevelItem(row)->isHidden())
+                first = m_tree->topLevelItem(row);
+        if (first)
+            m_tree->setCurrentItem(first);
+    }
     m_tree->LayoutNow();
+    UpdatePlaceholder();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -467,6 +509,11 @@ bool CEnumProgramPage::eventFilter(QObject *watched, QEvent *event)
     // The press position decides whether the "Details" link was hit; itemPressed carries none.
     if (watched == m_tree->viewport() && event->type() == QEvent::MouseButtonPress)
         m_lastPress = static_cast<QMouseEvent *>(event)->pos();
+    if (watched == m_tree && event->type() == QEvent::Show && !m_initialFocusSet) {
+        m_initialFocusSet = true;
+        if (!m_tree->window()->focusWidget())
+            m_tree->setFocus(Qt::OtherFocusReason);
+    }
     return QVBoxLayout::eventFilter(watched, event);
 }
 
@@ -478,6 +525,30 @@ void CEnumProgramPage::TreeitemClicked(QTreeWidgetItem *item, int column)
     const QRect cell = m_tree->visualRect(m_tree->model()->index(row, ColName));
     if (!CFileTreeItemDelegate::DetailsRectFor(cell).contains(m_lastPress))
         return;
+    ShowDetails(item, m_tree->viewport()->mapToGlobal(m_lastPress));
+}
+
+void CEnumProgramPage::ShowDetailsOfRow(QTreeWidgetItem *item)
+{
+    if (!item || item->isHidden())
+        return;
+    m_tree->scrollToItem(item);
+    m_tree->LayoutNow();
+    const int row = m_tree->indexOfTopLevelItem(item);
+    const QRect cell = m_tree->visualRect(m_tree->model()->index(row, ColName));
+    const QRect link = CFileTreeItemDelegate::DetailsRectFor(cell);
+    // Under the row's "Details" link, or above the row where the screen ends below it.
+    QPoint at = m_tree->viewport()->mapToGlobal(link.bottomLeft());
+    if (const QScreen *screen = m_tree->screen()) {
+        const QRect room = screen->availableGeometry();
+        if (at.y() + m_toolTip->height() > room.bottom())
+            at.setY(m_tree->viewport()->mapToGlobal(cell.topLeft()).y() - m_toolTip->height());
+    }
+    ShowDetails(item, at);
+}
+
+void CEnumProgramPage::ShowDetails(QTreeWidgetItem *item, const QPoint &globalPos)
+{
     const int index = CProgramRows::IndexOf(item);
     if (index < 0 || index >= m_programs.size() || !m_rows->Row(index).check)
         return;
@@ -485,7 +556,7 @@ void CEnumProgramPage::TreeitemClicked(QTreeWidgetItem *item, int column)
     m_toolTip->SetDetails(item->text(ColNameKey), item->text(ColVersion),
                           GetCreationTime(QByteArray(program.InstallLocation)),
                           QString::fromLocal8Bit(program.InstallLocation));
-    m_toolTip->ShowAt(m_tree->viewport()->mapToGlobal(m_lastPress));
+    m_toolTip->ShowAt(globalPos);
 }
 
 // ---------------------------------------------------------------------------------------------

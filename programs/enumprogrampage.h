@@ -102,6 +102,13 @@ protected:
 
 private:
     void UpdateSummary();
+    // What the list shows in its place while no row is visible: why it is empty.
+    QString PlaceholderText() const;
+    void UpdatePlaceholder();
+    // The details tooltip of `item`: at `globalPos` (a press on the link), or placed at the row
+    // (the list's Enter, menu key or Shift+F10).
+    void ShowDetails(QTreeWidgetItem *item, const QPoint &globalPos);
+    void ShowDetailsOfRow(QTreeWidgetItem *item);
     // The user chose the prefix at `index` of the chooser: the backend moves there (after consent
     // for a prefix whose own Wine is missing) and the list is read again.
     void SwitchPrefix(int index);
@@ -124,6 +131,7 @@ private:
     std::unique_ptr<CListRefresh> m_listRefresh;
     QPointer<CRefreshDlg> m_refreshDlg;
     QPoint m_lastPress{-1, -1};
+    bool m_initialFocusSet = false;
 
     // Widgets.
     QLabel *m_countLabel = nullptr;

@@ -163,6 +163,22 @@ unerwünschte Programme deinstalliert und alle Reste löscht.</translation>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>Das Deinstallationsprogramm von %1 fehlt. Den Eintrag und die Reste des Programms entfernen?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>Auf diesem Computer sind keine Programme installiert.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>In diesem Präfix sind keine Programme installiert.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Wählen Sie oben ein anderes Präfix.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Kein Programm passt zu „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ und es kann nichts daraus deinstalliert werden.</translation>
         <translation>%1 deinstallieren</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Dieses Programm deinstallieren</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Leertaste: an- oder abhaken
+Entf: deinstallieren
+Eingabetaste oder Menütaste: Details</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Details anzeigen (Eingabetaste, Menütaste oder Umschalt+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Dieses Programm an- oder abhaken (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Dieses Programm deinstallieren (Entf)</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,22 @@ los programas no deseados y todos sus restos.</translation>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>Falta el desinstalador de %1. ¿Quitar su entrada y lo que dejó atrás?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>No hay programas instalados en este equipo.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>No hay programas instalados en este prefijo.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Elija otro prefijo arriba.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Ningún programa coincide con «%1».</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ y no se puede desinstalar nada de él.</translation>
         <translation>Desinstalar %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Desinstalar este programa</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Espacio: marcar o desmarcar
+Supr: desinstalar
+Intro o tecla de menú: detalles</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Mostrar los detalles (Intro, tecla de menú o Mayús+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Marcar o desmarcar este programa (Espacio)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Desinstalar este programa (Supr)</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,22 @@ les programmes indésirables et tous leurs restes.</translation>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>Le programme de désinstallation de %1 est introuvable. Supprimer son entrée et ce qu’il a laissé&#xa0;?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>Aucun programme n’est installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>Aucun programme n’est installé dans ce préfixe.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Choisissez un autre préfixe ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Aucun programme ne correspond à «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ et rien ne peut en être désinstallé.</translation>
         <translation>Désinstaller %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Désinstaller ce programme</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Espace&#xa0;: cocher ou décocher
+Suppr&#xa0;: désinstaller
+Entrée ou touche Menu&#xa0;: détails</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Afficher les détails (Entrée, touche Menu ou Maj+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Cocher ou décocher ce programme (Espace)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Désinstaller ce programme (Suppr)</translation>
     </message>
 </context>
 <context>

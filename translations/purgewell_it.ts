@@ -163,6 +163,22 @@ che rimuove i programmi indesiderati e tutti i loro residui.</translation>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>Il programma di disinstallazione di %1 non c’è più. Rimuovere la sua voce e ciò che ha lasciato?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>Nessun programma è installato su questo computer.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>Nessun programma è installato in questo prefisso.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Scegli un altro prefisso qui sopra.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Nessun programma corrisponde a «%1».</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ e non è possibile disinstallarne nulla.</translation>
         <translation>Disinstalla %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Disinstalla questo programma</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Spazio: spunta o togli la spunta
+Canc: disinstalla
+Invio o tasto Menu: dettagli</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Mostra i dettagli (Invio, tasto Menu o Maiusc+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Spunta o togli la spunta a questo programma (Spazio)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Disinstalla questo programma (Canc)</translation>
     </message>
 </context>
 <context>

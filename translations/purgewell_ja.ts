@@ -163,6 +163,22 @@ unwanted programs and delete all leftovers.</source>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>%1 のアンインストーラーが見つかりません。エントリと残された項目を削除しますか?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>このコンピューターにはプログラムがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>このプレフィックスにはプログラムがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>上で別のプレフィックスを選択してください。</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>「%1」に一致するプログラムはありません。</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ and nothing can be uninstalled from it.</source>
         <translation>%1 をアンインストール</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>このプログラムをアンインストール</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Space：チェックを付ける／外す
+Delete：アンインストール
+Enter またはメニューキー：詳細</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>詳細を表示（Enter、メニューキーまたは Shift+F10）</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>このプログラムのチェックを付ける／外す（Space）</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>このプログラムをアンインストール（Delete）</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,22 @@ niechciane programy wraz ze wszystkimi pozostałościami.</translation>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>Brak deinstalatora programu %1. Usunąć jego wpis i to, co po nim zostało?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>Na tym komputerze nie zainstalowano żadnych programów.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>W tym prefiksie nie zainstalowano żadnych programów.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Wybierz inny prefiks powyżej.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Żaden program nie pasuje do „%1”.</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ i nie można z niego niczego odinstalować.</translation>
         <translation>Odinstaluj %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Odinstaluj ten program</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Spacja: zaznacz lub odznacz
+Delete: odinstaluj
+Enter lub klawisz menu: szczegóły</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Pokaż szczegóły (Enter, klawisz menu lub Shift+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Zaznacz lub odznacz ten program (Spacja)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Odinstaluj ten program (Delete)</translation>
     </message>
 </context>
 <context>

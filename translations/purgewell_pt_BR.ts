@@ -163,6 +163,22 @@ programas indesejados e todas as sobras deles.</translation>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>O desinstalador de %1 não existe mais. Remover a entrada e o que ficou para trás?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>Nenhum programa está instalado neste computador.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>Nenhum programa está instalado neste prefixo.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Escolha outro prefixo acima.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Nenhum programa corresponde a “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ e nada pode ser desinstalado dele.</translation>
         <translation>Desinstalar %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Desinstalar este programa</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Espaço: marcar ou desmarcar
+Delete: desinstalar
+Enter ou tecla de menu: detalhes</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Mostrar os detalhes (Enter, tecla de menu ou Shift+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Marcar ou desmarcar este programa (Espaço)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Desinstalar este programa (Delete)</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,22 @@ unwanted programs and delete all leftovers.</source>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>Программа удаления %1 отсутствует. Удалить её запись и то, что осталось после программы?</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>На этом компьютере не установлено ни одной программы.</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>В этом префиксе не установлено ни одной программы.</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>Выберите другой префикс выше.</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>Нет программ, соответствующих «%1».</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ and nothing can be uninstalled from it.</source>
         <translation>Удалить %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>Удалить эту программу</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>Пробел: отметить или снять отметку
+Delete: удалить
+Enter или клавиша меню: подробности</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>Показать подробности (Enter, клавиша меню или Shift+F10)</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>Отметить эту программу или снять отметку (Пробел)</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>Удалить эту программу (Delete)</translation>
     </message>
 </context>
 <context>

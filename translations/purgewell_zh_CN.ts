@@ -163,6 +163,22 @@ unwanted programs and delete all leftovers.</source>
         <source>The uninstaller of %1 is missing. Remove its entry and what it left behind?</source>
         <translation>%1 的卸载程序已不存在。是否删除其条目及其残留内容？</translation>
     </message>
+    <message>
+        <source>No programs are installed on this computer.</source>
+        <translation>此计算机上未安装任何程序。</translation>
+    </message>
+    <message>
+        <source>No programs are installed in this prefix.</source>
+        <translation>此前缀中未安装任何程序。</translation>
+    </message>
+    <message>
+        <source>Choose another prefix above.</source>
+        <translation>请在上方选择其他前缀。</translation>
+    </message>
+    <message>
+        <source>No program matches “%1”.</source>
+        <translation>没有与“%1”匹配的程序。</translation>
+    </message>
 </context>
 <context>
     <name>CFileTreeItemDelegate</name>
@@ -237,8 +253,24 @@ and nothing can be uninstalled from it.</source>
         <translation>卸载 %1</translation>
     </message>
     <message>
-        <source>Uninstall this program</source>
-        <translation>卸载此程序</translation>
+        <source>Space: tick or untick
+Delete: uninstall
+Enter or menu key: details</source>
+        <translation>空格键：勾选或取消勾选
+Delete：卸载
+Enter 或菜单键：详细信息</translation>
+    </message>
+    <message>
+        <source>Show the details (Enter, menu key or Shift+F10)</source>
+        <translation>显示详细信息（Enter、菜单键或 Shift+F10）</translation>
+    </message>
+    <message>
+        <source>Tick or untick this program (Space)</source>
+        <translation>勾选或取消勾选此程序（空格键）</translation>
+    </message>
+    <message>
+        <source>Uninstall this program (Delete)</source>
+        <translation>卸载此程序（Delete）</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,8 @@
 #include "widgets/filetreeitemdelegate.h"
 
+#include "widgets/focusmark.h"
+
+#include <QAbstractItemView>
 #include <QPainter>
 
 namespace {
@@ -11,6 +14,15 @@ constexpr int kSquareStrip = 10;
 } // namespace
 
 CFileTreeItemDelegate::CFileTreeItemDelegate() = default;
+
+bool CFileTreeItemDelegate::IsKeyboardCurrent(const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+    if (!view || !CFocusMark::HasKeyboardFocus(view))
+        return false;
+    const QModelIndex current = view->currentIndex();
+    return current.isValid() && current.row() == index.row() && current.parent() == index.parent();
+}
 
 QRect CFileTreeItemDelegate::DetailsRect()
 {
@@ -36,8 +48,9 @@ void CFileTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     const int column = index.column();
     const bool hovered = option.state & QStyle::State_MouseOver;
     const bool selected = option.state & QStyle::State_Selected;
+    const bool keyboardCurrent = IsKeyboardCurrent(option, index);
 
-    if (hovered || selected) {
+    if (hovered || selected || keyboardCurrent) {
         painter->save();
         painter->setPen(Qt::NoPen);
         painter->setBrush(QColor(47, 51, 72));
@@ -57,6 +70,23 @@ void CFileTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
         painter->restore();
     }
 
+    if (keyboardCurrent) {
+        // The focus outline around the whole row: each cell draws its part of one rounded
+        // rectangle, which reaches past the cell's inner sides and is cut at the cell's edges.
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setPen(QPen(CFocusMark::Colour(), CFocusMark::kWidth));
+        painter->setBrush(Qt::NoBrush);
+        const qreal half = CFocusMark::kWidth / 2.0;
+        QRectF ring = QRectF(option.rect).adjusted(half, 1 + half, -half, -1 - half);
+        if (column != NameColumn)
+            ring.setLeft(ring.left() - 2 * kRadius);
+        if (column != OperationColumn)
+            ring.setRight(ring.right() + 2 * kRadius);
+        painter->drawRoundedRect(ring, kRadius, kRadius);
+        painter->restore();
+    }
+
     const QColor textColor = column == SizeColumn ? QColor(255, 255, 255) : QColor(255, 255, 255, 153);
     painter->save();
     painter->setPen(textColor);
@@ -64,10 +94,11 @@ void CFileTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
     painter->restore();
 
-    if (column == NameColumn && hovered) {
+    if (column == NameColumn && (hovered || keyboardCurrent)) {
         painter->save();
         const QRect link = DetailsRectFor(option.rect);
-        g_detailsRect = link;
+        if (hovered)
+            g_detailsRect = link;
         QFont font(QStringLiteral("Segoe UI"));
         font.setPixelSize(14);
         font.setUnderline(true);

@@ -5,6 +5,7 @@
 #include "widgets/titlebuttons.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -32,7 +33,10 @@ CWindowDlgTitle::CWindowDlgTitle(QWidget *parent) : CBPQtGroupBox(parent)
     m_closeBtn->setObjectName(QStringLiteral("closeButton"));
     m_closeBtn->setFixedSize(40, 32);
     m_closeBtn->setStyleSheet(TitleButtonSheet(QStringLiteral("close")));
-    m_closeBtn->setFocusPolicy(Qt::NoFocus);
+    // A Tab stop (the first of the dialog), never a dialog's default button: Enter presses
+    // it only while it has the focus (keyPressEvent).
+    m_closeBtn->setFocusPolicy(Qt::TabFocus);
+    m_closeBtn->setAutoDefault(false);
     m_closeBtn->setAccessibleName(tr("Close"));
     m_closeBtn->setToolTip(tr("Close"));
     layout->addWidget(m_closeBtn, 0, Qt::AlignRight);
@@ -62,6 +66,18 @@ void CWindowDlgTitle::OnBtnClicked()
         return;
     if (sender() == m_closeBtn)
         CBPNotifyCentor::instance()->Send(MSG_CLOSE_DLG, 0, nullptr, 0);
+}
+
+void CWindowDlgTitle::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_closeBtn->hasFocus() && m_closeBtn->isEnabled()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        m_closeBtn->click();
+        return;
+    }
+    CBPQtGroupBox::keyPressEvent(event);
 }
 
 void CWindowDlgTitle::on_title_clicked()

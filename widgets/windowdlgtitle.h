@@ -1,7 +1,8 @@
 #pragma once
 // The 32-pixel title bar of every framed dialog: logo, product title and a close button.
 // Dragging it moves the dialog. Its close button sends MSG_CLOSE_DLG, which closes every
-// open dialog, not only its own.
+// open dialog, not only its own; it is the dialog's first Tab stop, and Space or Enter presses
+// it while it has the focus.
 #include "libs/vdxqt/bpqtgroupbox.h"
 #include "libs/vdxqt/notifycentor.h"
 
@@ -29,6 +30,7 @@ public slots:
     void on_title_clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

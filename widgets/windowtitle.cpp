@@ -6,6 +6,7 @@
 #include "widgets/titlebuttons.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -59,7 +60,10 @@ QPushButton *CWindowTitle::makeButton(const QString &stem)
     auto *button = new QPushButton(this);
     button->setObjectName(stem + QStringLiteral("Button"));
     button->setFixedSize(40, 32);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the buttons, a click does not move the focus onto them. Space or Enter
+    // presses the focused one (keyPressEvent).
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(false);
     // The buttons show only an image: their names are for screen readers and the tooltip.
     const QString name = stem == QLatin1String("menu")       ? tr("Menu")
                          : stem == QLatin1String("minimize") ? tr("Minimize")
@@ -87,6 +91,10 @@ void CWindowTitle::SetMaximized(bool maximize)
 {
     if (!m_window)
         return;
+    // The button that takes the other's place takes its keyboard focus too.
+    QPushButton *leaving = maximize ? m_maxBtn : m_restoreBtn;
+    QPushButton *coming = maximize ? m_restoreBtn : m_maxBtn;
+    const bool hadFocus = leaving->hasFocus();
     if (maximize) {
         m_window->setWindowState(Qt::WindowMaximized);
         m_maxBtn->hide();
@@ -98,6 +106,8 @@ void CWindowTitle::SetMaximized(bool maximize)
         m_maxBtn->setEnabled(true);
         m_restoreBtn->hide();
     }
+    if (hadFocus)
+        coming->setFocus(Qt::TabFocusReason);
 }
 
 void CWindowTitle::OnBtnClicked()
@@ -120,6 +130,21 @@ void CWindowTitle::OnBtnClicked()
         if (menuHandler())
             menuHandler()(this);
     }
+}
+
+void CWindowTitle::keyPressEvent(QKeyEvent *event)
+{
+    // A focused button ignores Enter unless it is a dialog's default; here Enter presses it,
+    // as Space does.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && button && button->parentWidget() == this && button->isEnabled()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        button->click();
+        return;
+    }
+    CBPQtGroupBox::keyPressEvent(event);
 }
 
 void CWindowTitle::on_title_clicked()

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's 32-pixel title bar: logo, product title, and the menu, minimise,
-// maximise, restore and close buttons. Dragging it moves the window (not while maximised or
+// maximise, restore and close buttons (Tab stops, in that order; Space or Enter presses the
+// focused one). Dragging it moves the window (not while maximised or
 // full screen); a double-click toggles maximised. The close button sends MSG_APP_CLOSING and
 // ends the process at once with exit code 0, unless the window's close guard says no.
 #include "libs/vdxqt/bpqtgroupbox.h"
@@ -44,6 +45,7 @@ public slots:
     void on_title_clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -1,10 +1,12 @@
 #include "libs/vdxqt/bpqthyperlink.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 CBPQtHyperLink::CBPQtHyperLink(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, QColor(110, 170, 255));
     setPalette(pal);
@@ -50,4 +52,17 @@ void CBPQtHyperLink::mouseReleaseEvent(QMouseEvent *event)
         QString linkText = text();
         emit linkClicked(linkText);
     }
+}
+
+void CBPQtHyperLink::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!press || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QString linkText = text();
+    emit linkClicked(linkText);
 }

@@ -1,4 +1,5 @@
-// The dialog kit: bus-driven closing, the message box's result codes, icons and placement.
+// The dialog kit: bus-driven closing, the message box's result codes, icons and placement, and
+// the keyboard every dialog shares (Tab order, Enter, Escape).
 #include "shell/msgids.h"
 #include "libs/vdxqt/bpqtpushbtn.h"
 #include "libs/vdxqt/notifycentor.h"
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -79,6 +81,9 @@ private slots:
     void messageBoxIcon();
     void messageBoxPlacement();
     void longTextKeepsFixedSize();
+    void messageBoxTabOrder();
+    void escapeTakesTheTitleBarsWay_data();
+    void escapeTakesTheTitleBarsWay();
 };
 
 void TestDialogs::closeDlgClosesEveryOpenDialog()
@@ -169,7 +174,7 @@ void TestDialogs::lateActivationDoesNotReopenClosedDialog()
     QVERIFY(!dlg.isVisible());
 }
 
-enum Action { ClickFirst, ClickSecond, PressEnter, PressEscape, TitleClose, BusClose, CloseWindow };
+enum Action { ClickFirst, ClickSecond, PressEnter, PressEscape, TitleClose, BusClose, CloseWindow, TabEnter, TabTabEnter };
 Q_DECLARE_METATYPE(Action)
 
 void TestDialogs::messageBoxResult_data()
@@ -187,11 +192,15 @@ void TestDialogs::messageBoxResult_data()
     QTest::newRow("YES/NO: NO") << 3 << ClickSecond << 1;
     QTest::newRow("YES/NO: Enter") << 3 << PressEnter << 0;
     QTest::newRow("YES/NO: Escape") << 3 << PressEscape << 1;
+    QTest::newRow("YES/NO: Tab to NO, Enter") << 3 << TabEnter << 1;
+    QTest::newRow("YES/NO: Tab to the close button, Enter") << 3 << TabTabEnter << 1;
+    QTest::newRow("OK: Tab to the close button, Enter") << 1 << TabEnter << 1;
     QTest::newRow("YES/NO: title close") << 3 << TitleClose << 1;
     QTest::newRow("YES/NO: MSG_CLOSE_DLG") << 3 << BusClose << 1;
     QTest::newRow("YES/NO: window closed") << 3 << CloseWindow << 1;
     QTest::newRow("no buttons: MSG_CLOSE_DLG") << 0 << BusClose << 1;
     QTest::newRow("no buttons: Escape") << 7 << PressEscape << 1;
+    QTest::newRow("no buttons: Enter") << 0 << PressEnter << 1;
 }
 
 void TestDialogs::messageBoxResult()
@@ -224,6 +233,14 @@ void TestDialogs::messageBoxResult()
             break;
         case CloseWindow:
             d.close();
+            break;
+        case TabEnter:
+        case TabTabEnter:
+            QTRY_VERIFY(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (action == TabTabEnter)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             break;
         }
     });
@@ -335,6 +352,85 @@ void TestDialogs::longTextKeepsFixedSize()
     auto *text = dlg.findChild<QLabel *>(QStringLiteral("msgText"));
     QVERIFY(text->width() > 434);
     dlg.close();
+}
+
+void TestDialogs::messageBoxTabOrder()
+{
+    // It opens on its first button; Tab goes to the second, the title bar's close button and
+    // round again, Shift+Tab the other way.
+    CMSGDlg dlg(434, 240);
+    dlg.SetContent(CMSGDlg::IconWarning, QStringLiteral("Proceed?"), CMSGDlg::ButtonsYesNo);
+    QList<QWidget *> forward;
+    QList<QWidget *> backward;
+    QWidget *opening = nullptr;
+    execWith(dlg, [&](QDialog &d) {
+        QTRY_VERIFY(QApplication::focusWidget());
+        opening = QApplication::focusWidget();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << QApplication::focusWidget();
+        }
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            backward << QApplication::focusWidget();
+        }
+        d.reject();
+    });
+    QWidget *yes = button(&dlg, "msgFirstButton");
+    QWidget *no = button(&dlg, "msgSecondButton");
+    QWidget *close = dlg.titleBar->closeButton();
+    QCOMPARE(opening, yes);
+    QCOMPARE(forward, (QList<QWidget *>{no, close, yes}));
+    QCOMPARE(backward, (QList<QWidget *>{close, no, yes}));
+}
+
+namespace {
+
+// A dialog that does not listen to the bus, and one whose title bar may not close it now.
+class QuietDlg : public CBaseDialog {
+public:
+    QuietDlg()
+    {
+        setFixedSize(300, 200);
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    }
+};
+
+} // namespace
+
+void TestDialogs::escapeTakesTheTitleBarsWay_data()
+{
+    QTest::addColumn<bool>("listens");      // registered for MSG_CLOSE_DLG
+    QTest::addColumn<bool>("closeEnabled"); // the title bar's close button
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("listens to the bus") << true << true << true;
+    QTest::newRow("deaf to the bus") << false << true << true;
+    QTest::newRow("close button disabled") << true << false << false;
+}
+
+void TestDialogs::escapeTakesTheTitleBarsWay()
+{
+    QFETCH(bool, listens);
+    QFETCH(bool, closeEnabled);
+    QFETCH(bool, closes);
+    CountingDlg::received = 0;
+    CountingDlg other;
+    other.show();
+    std::unique_ptr<CBaseDialog> dlg;
+    if (listens)
+        dlg = std::make_unique<CountingDlg>();
+    else
+        dlg = std::make_unique<QuietDlg>();
+    dlg->titleBar->SetCloseEnabled(closeEnabled);
+    dlg->show();
+
+    QTest::keyClick(dlg.get(), Qt::Key_Escape);
+    QCOMPARE(dlg->isVisible(), !closes);
+    // As by the title bar's close button, MSG_CLOSE_DLG went out and closed every dialog.
+    QCOMPARE(other.isVisible(), !closes);
+    QCOMPARE(CountingDlg::received, closes ? (listens ? 2 : 1) : 0);
+    dlg->close();
+    other.close();
 }
 
 QTEST_MAIN(TestDialogs)
