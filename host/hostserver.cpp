@@ -144,51 +144,50 @@ bool CHostServer::AppendKeyContents(Writer &w, RegKey key, uint32_t maxSubKeys, 
     return true;
 }
 
-void CHostServer::AppendPrefetch(Writer &w, RegKey key, uint32_t access, uint32_t what)
+void CHostServer::AppendPrefetch(Writer &w, RegKey key, uint32_t what)
 {
     bool haveValues = false, haveSubKeys = false;
     if (what == 0
         || !AppendKeyContents(w, key, kPrefetchMaxSubKeys, (what & kPrefetchValues) != 0,
-                              (what & (kPrefetchSubKeys | kPrefetchChildren)) != 0, &haveValues, &haveSubKeys)) {
+                              (what & kPrefetchSubKeys) != 0, &haveValues, &haveSubKeys)) {
         w.U8(0);
         w.U8(0);
-        w.U8(0);
-        return;
     }
-    if (!(what & kPrefetchChildren) || !haveSubKeys) {
-        w.U8(0);
-        return;
-    }
-    // Every subkey's contents, as far as they fit.
+}
+
+bool CHostServer::AppendTree(Writer &w, RegKey key, uint32_t view, uint32_t depth)
+{
     CWin32Registry &reg = m_platform.registry;
-    const uint32_t view = access & (KEY_WOW64_32KEY | KEY_WOW64_64KEY);
-    Writer children;
-    uint32_t count = 0;
-    for (uint32_t i = 0; children.Data().size() < kPrefetchMaxChildBytes; ++i) {
+    uint32_t keyCount = 0, valueCount = 0, maxData = 0;
+    if (depth > kSnapshotMaxDepth || reg.KeyCounts(key, &keyCount, &valueCount, &maxData) != kErrorSuccess)
+        return false;
+    // A key that changes while it is copied, or that cannot be read whole, is not copied at all:
+    // the caller then reads live and meets what Windows would tell it.
+    w.U32(valueCount);
+    for (uint32_t i = 0; i < valueCount; ++i) {
+        std::string name, data;
+        uint32_t type = 0;
+        if (reg.ValueAt(key, i, maxData, &name, &type, &data) != kErrorSuccess)
+            return false;
+        w.Str(name);
+        w.U32(type);
+        w.Str(data);
+    }
+    w.U32(keyCount);
+    for (uint32_t i = 0; i < keyCount; ++i) {
         std::string name;
-        if (reg.KeyNameAt(key, i, &name) != kErrorSuccess)
-            break;
-        ++count;
-        children.Str(name);
+        if (reg.KeyNameAt(key, i, &name) != kErrorSuccess || w.Data().size() > kSnapshotMaxBytes)
+            return false;
+        w.Str(name);
         RegKey child = 0;
-        bool childValues = false, childKeys = false;
-        Writer contents;
-        const bool read = reg.OpenKey(key, name, KEY_READ | view, &child) == kErrorSuccess
-                          && AppendKeyContents(contents, child, kPrefetchMaxChildSubKeys, true, true, &childValues,
-                                               &childKeys)
-                          && childValues && childKeys;
-        if (child)
-            reg.CloseKey(child);
-        children.U8(read ? 1 : 0);
-        if (read)
-            children.Append(contents);
+        if (reg.OpenKey(key, name, KEY_READ | view, &child) != kErrorSuccess)
+            return false;
+        const bool copied = AppendTree(w, child, view, depth + 1);
+        reg.CloseKey(child);
+        if (!copied)
+            return false;
     }
-    const bool whole = children.Data().size() < kPrefetchMaxChildBytes;
-    w.U8(whole ? 1 : 0);
-    if (whole) {
-        w.U32(count);
-        w.Append(children);
-    }
+    return w.Data().size() <= kSnapshotMaxBytes;
 }
 
 void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
@@ -207,7 +206,24 @@ void CHostServer::Handle(uint32_t id, uint32_t op, Reader &args)
         const WinError r = reg.OpenKey(parent, path, access, &key);
         w.U32(uint32_t(r));
         w.U64(key);
-        AppendPrefetch(w, key, access, r == kErrorSuccess ? prefetch : 0);
+        AppendPrefetch(w, key, r == kErrorSuccess ? prefetch : 0);
+        break;
+    }
+    case kSnapshotKey: {
+        const RegKey root = args.U64();
+        const std::string path = args.Str();
+        const uint32_t view = args.U32() & (KEY_WOW64_32KEY | KEY_WOW64_64KEY);
+        RegKey key = 0;
+        WinError r = reg.OpenKey(root, path, KEY_READ | view, &key);
+        Writer tree;
+        if (r == kErrorSuccess) {
+            if (!AppendTree(tree, key, view, 0))
+                r = kErrorMoreData;
+            reg.CloseKey(key);
+        }
+        w.U32(uint32_t(r));
+        if (r == kErrorSuccess)
+            w.Append(tree);
         break;
     }
     case kCreateKey: {

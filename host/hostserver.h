@@ -34,7 +34,10 @@ private:
     bool ReadExactly(void *buffer, DWORD size);
     void Handle(uint32_t id, uint32_t op, hostproto::Reader &args);
     void Send(uint32_t id, const hostproto::Writer &results);
-    void AppendPrefetch(hostproto::Writer &w, RegKey key, uint32_t access, uint32_t what);
+    void AppendPrefetch(hostproto::Writer &w, RegKey key, uint32_t what);
+    // `key` and every key below it (opened in `view`) as a kSnapshotKey answer; false when one
+    // of them cannot be read whole or the whole is too large or too deep.
+    bool AppendTree(hostproto::Writer &w, RegKey key, uint32_t view, uint32_t depth);
     // Values and subkey names; false when the key is larger than what is carried along.
     bool AppendKeyContents(hostproto::Writer &w, RegKey key, uint32_t maxSubKeys, bool values, bool subKeys,
                            bool *haveValues, bool *haveSubKeys);

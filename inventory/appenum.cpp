@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -52,12 +53,26 @@ struct CAppEnum::Pass {
     uint32_t entryMask; // each entry subkey
 };
 
-CAppEnum::CAppEnum() : CAppEnum(pw::CurrentPlatform().registry, pw::CurrentPlatform().system) {}
+CAppEnum::CAppEnum() : m_followsPlatform(true), m_registry(nullptr), m_is64BitSystem(false) {}
 
 CAppEnum::CAppEnum(pw::IRegistry *registry, pw::ISystemInfo *system)
-    : m_registry(registry),
-      m_is64BitSystem(system && system->NativeArchitecture() == pw::kArchitectureAmd64)
+    : m_followsPlatform(false), m_registry(registry), m_is64BitSystem(Is64Bit(system))
 {
+}
+
+bool CAppEnum::Is64Bit(pw::ISystemInfo *system)
+{
+    return system && system->NativeArchitecture() == pw::kArchitectureAmd64;
+}
+
+pw::IRegistry *CAppEnum::Registry() const
+{
+    return m_followsPlatform ? pw::CurrentPlatform().registry : m_registry;
+}
+
+bool CAppEnum::Is64BitSystem() const
+{
+    return m_followsPlatform ? Is64Bit(pw::CurrentPlatform().system) : m_is64BitSystem;
 }
 
 InstalledProgramList CAppEnum::GetPrograms() const
@@ -75,20 +90,20 @@ InstalledProgramList CAppEnum::GetUpdates() const
 void CAppEnum::EnumPrograms()
 {
     InstalledProgramList programs, updates;
-    if (m_registry) {
+    if (pw::IRegistry *registry = Registry()) {
         const Pass machine32{pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x20219, 0x20219, 0x201};
         const Pass machine64{pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x20119, 0x20119, 0x101};
         const Pass user{pw::RegRoot::CurrentUser, 0, 0x20019, 0x20219, 0x201};
-        if (m_is64BitSystem) {
+        if (Is64BitSystem()) {
             LogInfoEx(sharelog::TimedLine("CAppEnum::Enum64Bit begin with %s\r\n").constData());
-            ScanUninstallRoot(machine32, programs, updates);
+            ScanUninstallRoot(*registry, machine32, programs, updates);
             LogInfoEx(sharelog::TimedLine("CAppEnum::Enum64Bit end with %s\r\n").constData());
-            ScanUninstallRoot(machine64, programs, updates);
+            ScanUninstallRoot(*registry, machine64, programs, updates);
             LogInfoEx(sharelog::TimedLine("CAppEnum::Enum32Bit end with %s\r\n").constData());
         } else {
-            ScanUninstallRoot(machine32, programs, updates);
+            ScanUninstallRoot(*registry, machine32, programs, updates);
         }
-        ScanUninstallRoot(user, programs, updates);
+        ScanUninstallRoot(*registry, user, programs, updates);
         LogInfoEx(sharelog::TimedLine("CAppEnum::EnumLocalUser end with %s\r\n").constData());
     }
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -96,9 +111,14 @@ void CAppEnum::EnumPrograms()
     m_updates.swap(updates);
 }
 
-void CAppEnum::ScanUninstallRoot(const Pass &pass, InstalledProgramList &programs, InstalledProgramList &updates)
+void CAppEnum::ScanUninstallRoot(pw::IRegistry &live, const Pass &pass, InstalledProgramList &programs,
+                                 InstalledProgramList &updates)
 {
-    pw::IRegistry &reg = *m_registry;
+    // Both passes read one copy of the root's Uninstall tree when the backend takes one: one
+    // request instead of one per key, and both passes see the same entries.
+    const std::unique_ptr<pw::IRegistry> snapshot =
+        live.Snapshot(pass.root, kUninstallKeyPath, pass.openMask & (pw::kKeyWow64_32Key | pw::kKeyWow64_64Key));
+    pw::IRegistry &reg = snapshot ? *snapshot : live;
     QList<QByteArray> accepted;
 
     // Validation: which entries are uninstallable programs at all.
@@ -116,7 +136,7 @@ void CAppEnum::ScanUninstallRoot(const Pass &pass, InstalledProgramList &program
             if (reg.OpenKey(pw::RootKey(pass.root), entryPath(name), pass.entryMask, &entry) != pw::kErrorSuccess)
                 continue;
             pw::RegKeyGuard entryGuard(reg, entry);
-            if (IsListedEntry(entry))
+            if (IsListedEntry(reg, entry))
                 accepted.append(QByteArray(name));
         }
     }
@@ -138,45 +158,44 @@ void CAppEnum::ScanUninstallRoot(const Pass &pass, InstalledProgramList &program
         if (reg.OpenKey(pw::RootKey(pass.root), entryPath(subKey), pass.entryMask, &entry) != pw::kErrorSuccess)
             continue;
         pw::RegKeyGuard entryGuard(reg, entry);
-        ReadProgramEntry(entry, pass, subKey, accepted, programs, updates);
+        ReadProgramEntry(reg, entry, pass, subKey, accepted, programs, updates);
     }
 }
 
-bool CAppEnum::IsListedEntry(pw::RegKey entry)
+bool CAppEnum::IsListedEntry(pw::IRegistry &reg, pw::RegKey entry)
 {
     uint64_t systemComponent = 0;
-    if (inventory::ReadNumber(*m_registry, entry, "SystemComponent", &systemComponent) && systemComponent == 1)
+    if (inventory::ReadNumber(reg, entry, "SystemComponent", &systemComponent) && systemComponent == 1)
         return false;
     char text[260];
-    if (!inventory::ReadText(*m_registry, entry, "DisplayName", text))
+    if (!inventory::ReadText(reg, entry, "DisplayName", text))
         return false;
-    inventory::ReadText(*m_registry, entry, "UninstallString", text);
+    inventory::ReadText(reg, entry, "UninstallString", text);
     return text[0] != '\0' && std::strcmp(text, "(Unsupported)") != 0;
 }
 
-bool CAppEnum::IsTopLevelProgram(pw::RegKey entry, const QList<QByteArray> &accepted)
+bool CAppEnum::IsTopLevelProgram(pw::IRegistry &reg, pw::RegKey entry, const QList<QByteArray> &accepted)
 {
     char text[260];
-    inventory::ReadText(*m_registry, entry, "ParentKeyName", text);
+    inventory::ReadText(reg, entry, "ParentKeyName", text);
     if (text[0] == '\0')
         return true;
     if (accepted.contains(QByteArray(text)))
         return false;
-    inventory::ReadText(*m_registry, entry, "ReleaseType", text);
+    inventory::ReadText(reg, entry, "ReleaseType", text);
     if (!std::strcmp(text, "Security Update") || !std::strcmp(text, "Hotfix") || !std::strcmp(text, "Service Pack"))
         return false;
     uint64_t minor = 0;
-    inventory::ReadNumber(*m_registry, entry, "IsMinorUpgrade", &minor);
+    inventory::ReadNumber(reg, entry, "IsMinorUpgrade", &minor);
     return minor != 1;
 }
 
-void CAppEnum::ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteArray &subKey,
+void CAppEnum::ReadProgramEntry(pw::IRegistry &reg, pw::RegKey entry, const Pass &pass, const QByteArray &subKey,
                                 const QList<QByteArray> &accepted, InstalledProgramList &programs,
                                 InstalledProgramList &updates)
 {
-    pw::IRegistry &reg = *m_registry;
     InstalledProgram p;
-    const bool topLevel = IsTopLevelProgram(entry, accepted);
+    const bool topLevel = IsTopLevelProgram(reg, entry, accepted);
     if (!inventory::ReadText(reg, entry, "DisplayName", p.DisplayName))
         return;
     inventory::ReadText(reg, entry, "DisplayIcon", p.DisplayIcon);
@@ -206,20 +225,22 @@ void CAppEnum::ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteA
 LeftoverList CAppEnum::FindRegistryLeftovers(const InstalledProgram &program, const QByteArray &installPath)
 {
     LeftoverList result;
-    if (!m_registry)
+    pw::IRegistry *registry = Registry();
+    if (!registry)
         return result;
-    if (m_is64BitSystem) {
-        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x201, program, result);
-        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x101, program, result);
+    pw::IRegistry &reg = *registry;
+    if (Is64BitSystem()) {
+        FindUninstallKeyLeftovers(reg, pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x201, program, result);
+        FindUninstallKeyLeftovers(reg, pw::RegRoot::LocalMachine, pw::kKeyWow64_64Key, 0x101, program, result);
     } else {
-        FindUninstallKeyLeftovers(pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x201, program, result);
+        FindUninstallKeyLeftovers(reg, pw::RegRoot::LocalMachine, pw::kKeyWow64_32Key, 0x201, program, result);
     }
-    FindUninstallKeyLeftovers(pw::RegRoot::CurrentUser, 0, 0x101, program, result);
-    FindMuiCacheLeftovers(QString::fromLocal8Bit(installPath), result);
+    FindUninstallKeyLeftovers(reg, pw::RegRoot::CurrentUser, 0, 0x101, program, result);
+    FindMuiCacheLeftovers(reg, QString::fromLocal8Bit(installPath), result);
     return result;
 }
 
-void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t entryMask,
+void CAppEnum::FindUninstallKeyLeftovers(pw::IRegistry &reg, pw::RegRoot root, uint32_t view, uint32_t entryMask,
                                          const InstalledProgram &program, LeftoverList &result)
 {
     // Only the entry the record was read from: another entry whose name merely contains this
@@ -227,7 +248,6 @@ void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32
     const QByteArray subKey(program.SubKeyName, int(strnlen(program.SubKeyName, inventory::kFieldSize)));
     if (subKey.isEmpty() || program.RegistryRoot != uint32_t(root) || program.RegistryView != view)
         return;
-    pw::IRegistry &reg = *m_registry;
     pw::RegKey entry = 0;
     if (reg.OpenKey(pw::RootKey(root), entryPath(subKey), entryMask, &entry) != pw::kErrorSuccess)
         return;
@@ -266,11 +286,10 @@ void CAppEnum::FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32
     result.append(key);
 }
 
-void CAppEnum::FindMuiCacheLeftovers(const QString &installPath, LeftoverList &result)
+void CAppEnum::FindMuiCacheLeftovers(pw::IRegistry &reg, const QString &installPath, LeftoverList &result)
 {
     if (installPath.isEmpty())
         return;
-    pw::IRegistry &reg = *m_registry;
     // HKEY_CLASSES_ROOT\Local Settings is the user's own Software\Classes\Local Settings; Wine
     // keeps the values only there.
     pw::RegRoot root = pw::RegRoot::CurrentUser;

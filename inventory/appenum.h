@@ -1,7 +1,9 @@
 #pragma once
 // The inventory of installed classic programs, read from the uninstall registry keys.
 // One instance lives for the whole run; EnumPrograms runs on worker threads and refills the
-// lists, the getters hand out copies.
+// lists, the getters hand out copies. Each uninstall root is read from one snapshot of its
+// Uninstall key tree where the backend offers one (IRegistry::Snapshot), held for the two
+// passes over it and let go right after.
 #include "inventory/installedprogram.h"
 #include "inventory/leftoveritem.h"
 #include "platform/platform.h"
@@ -13,14 +15,15 @@
 
 class CAppEnum {
 public:
-    // Uses the current platform backend.
+    // Uses the current platform backend, as it is at each call: the backend may change at run
+    // time (another Wine prefix, or one read from its files).
     CAppEnum();
     CAppEnum(pw::IRegistry *registry, pw::ISystemInfo *system);
 
     void EnumPrograms();
     InstalledProgramList GetPrograms() const;
     InstalledProgramList GetUpdates() const;
-    bool Is64BitSystem() const { return m_is64BitSystem; }
+    bool Is64BitSystem() const;
 
     // The registry part of the leftover search for a program that has been uninstalled: the
     // values and then the key of the program's own uninstall entry (the one `program` was read
@@ -31,16 +34,21 @@ public:
 
 private:
     struct Pass;
-    void ScanUninstallRoot(const Pass &pass, InstalledProgramList &programs, InstalledProgramList &updates);
-    bool IsListedEntry(pw::RegKey entry);
-    bool IsTopLevelProgram(pw::RegKey entry, const QList<QByteArray> &accepted);
-    void ReadProgramEntry(pw::RegKey entry, const Pass &pass, const QByteArray &subKey,
-                          const QList<QByteArray> &accepted, InstalledProgramList &programs,
-                          InstalledProgramList &updates);
-    void FindUninstallKeyLeftovers(pw::RegRoot root, uint32_t view, uint32_t entryMask,
-                                   const InstalledProgram &program, LeftoverList &result);
-    void FindMuiCacheLeftovers(const QString &installPath, LeftoverList &result);
+    // The registry and the system kind to read: the ones given, or the current backend's.
+    pw::IRegistry *Registry() const;
+    static bool Is64Bit(pw::ISystemInfo *system);
+    void ScanUninstallRoot(pw::IRegistry &live, const Pass &pass, InstalledProgramList &programs,
+                           InstalledProgramList &updates);
+    static bool IsListedEntry(pw::IRegistry &reg, pw::RegKey entry);
+    static bool IsTopLevelProgram(pw::IRegistry &reg, pw::RegKey entry, const QList<QByteArray> &accepted);
+    static void ReadProgramEntry(pw::IRegistry &reg, pw::RegKey entry, const Pass &pass, const QByteArray &subKey,
+                                 const QList<QByteArray> &accepted, InstalledProgramList &programs,
+                                 InstalledProgramList &updates);
+    static void FindUninstallKeyLeftovers(pw::IRegistry &reg, pw::RegRoot root, uint32_t view, uint32_t entryMask,
+                                          const InstalledProgram &program, LeftoverList &result);
+    static void FindMuiCacheLeftovers(pw::IRegistry &reg, const QString &installPath, LeftoverList &result);
 
+    const bool m_followsPlatform; // the default constructor's: the backend of each call
     pw::IRegistry *m_registry;
     bool m_is64BitSystem;
     mutable std::mutex m_mutex; // guards the two lists

@@ -5,6 +5,7 @@
 #include "platform/winerror.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace pw {
@@ -42,6 +43,24 @@ public:
     virtual WinError DeleteKey(RegKey parent, const std::string &path) = 0;
     // RegDeleteKeyExA with a view flag, for deleting an entry in the view it was found in.
     virtual WinError DeleteKeyEx(RegKey parent, const std::string &path, uint32_t viewFlag) = 0;
+
+    // A read-only copy of the key `path` below `root` in `view` (kKeyWow64_32Key,
+    // kKeyWow64_64Key or 0) and of every key below it, taken now, for a caller that reads the
+    // whole tree: the returned registry answers OpenKey (from the root by the whole path, or
+    // from its own keys), EnumKey, EnumValue, QueryValue and QueryValueCount for those keys, with
+    // the same results and error codes as this registry, from memory, for as long as the caller
+    // holds it; it sees no later change, and every write through it fails with
+    // kErrorAccessDenied. A key outside the tree is not in it (kErrorFileNotFound). A missing
+    // key gives a copy in which it is missing too.
+    // nullptr means "read live": a backend whose calls are cheap, or that could not take the
+    // copy (the tree too large, the key unreadable), answers it, and so does the default.
+    virtual std::unique_ptr<IRegistry> Snapshot(RegRoot root, const std::string &path, uint32_t view)
+    {
+        (void)root;
+        (void)path;
+        (void)view;
+        return nullptr;
+    }
 };
 
 // Closes a key when it goes out of scope.

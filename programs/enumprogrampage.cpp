@@ -136,6 +136,10 @@ CEnumProgramPage::CEnumProgramPage(int pageId)
     const WinePrefixHooks &prefixHooks = CUIPublic::GetInstance()->GetWinePrefixHooks();
     if (prefixHooks.find && prefixHooks.switchTo) {
         m_prefixChooser->SetPrefixes(prefixHooks.find());
+        // At start-up a read-only prefix is opened without asking: it is read from its files.
+        const int initial = m_prefixChooser->currentIndex();
+        if (initial >= 0 && m_prefixChooser->Prefixes().at(initial).ReadOnly())
+            m_readOnlyReason = CPrefixChooser::ReadOnlyReason(m_prefixChooser->Prefixes().at(initial));
         connect(m_prefixChooser, &CPrefixChooser::prefixChosen, this, &CEnumProgramPage::SwitchPrefix);
     } else {
         m_prefixChooser->hide();
@@ -482,7 +486,19 @@ void CEnumProgramPage::UpdateSummary()
         text += QStringLiteral("(<font style = 'font-size:14px; font-weight:600;color:#A3A4AA'>%1</font>)")
                     .arg(FormatSize(m_selectedSize));
     m_summaryLabel->setText(text);
-    m_uninstallBtn->setEnabled(true);
+    m_uninstallBtn->setEnabled(m_readOnlyReason.isEmpty());
+    m_uninstallBtn->setToolTip(m_readOnlyReason.isEmpty() ? tr("Uninstall the ticked programs") : m_readOnlyReason);
+}
+
+bool CEnumProgramPage::RefuseReadOnly()
+{
+    if (m_readOnlyReason.isEmpty())
+        return false;
+    CMSGDlg box(580, 260, MainWindow());
+    box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    box.SetContent(CMSGDlg::IconWarning, m_readOnlyReason, CMSGDlg::ButtonsOk);
+    box.exec();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -574,6 +590,7 @@ void CEnumProgramPage::SwitchPrefix(int index)
     const pw::WinePrefixInfo prefix = m_prefixChooser->Prefixes().at(index);
     // Nothing is started in a prefix whose own Wine is missing unless the user says so.
     const bool useSystemWine = prefix.ReadOnly() && AskUseSystemWine(MainWindow(), prefix);
+    m_readOnlyReason = prefix.ReadOnly() && !useSystemWine ? CPrefixChooser::ReadOnlyReason(prefix) : QString();
     std::string error;
     if (!hooks.switchTo(prefix, useSystemWine, &error) && !error.empty()) {
         CMSGDlg box(434, 240, MainWindow());
@@ -628,7 +645,7 @@ QVector<int> CEnumProgramPage::TickedInListOrder() const
 
 void CEnumProgramPage::UninstallClicked(int index)
 {
-    if (isUninstalling() || index < 0 || index >= m_programs.size())
+    if (isUninstalling() || index < 0 || index >= m_programs.size() || RefuseReadOnly())
         return;
     const InstalledProgram program = m_programs.at(index);
     CUIPublic::GetInstance()->SetPendingUninstallSize(program.Size);
@@ -641,7 +658,7 @@ void CEnumProgramPage::UninstallAllClicked()
     if (isUninstalling())
         return;
     const QVector<int> ticked = TickedInListOrder();
-    if (ticked.isEmpty())
+    if (ticked.isEmpty() || RefuseReadOnly())
         return;
     InstalledProgramList programs;
     for (int index : ticked)

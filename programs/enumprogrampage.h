@@ -78,6 +78,8 @@ public:
     int sortOrder() const { return m_sortOrder; }
     bool isRefreshing() const { return m_refreshing != 0; }
     bool isUninstalling() const;
+    // Shows why nothing can be uninstalled from a read-only prefix; false when it can.
+    bool RefuseReadOnly();
     // The widgets of the row built from record `index` (null until the row first came into view).
     RowWidgets rowWidgets(int index) const;
 
@@ -152,6 +154,9 @@ private:
     // The uninstall run and what the page shows of it.
     CUninstallRun *m_run = nullptr;
     bool m_autoRemove = true;
+    // Why nothing can be uninstalled from the prefix shown (read-only: its Wine is missing);
+    // empty when uninstalling works.
+    QString m_readOnlyReason;
     QTimer *m_animationTimer = nullptr;
     int m_animationFrame = 0;
     int m_animatedRow = -1;

@@ -25,6 +25,16 @@ QString CPrefixChooser::ItemText(const pw::WinePrefixInfo &prefix)
     return tr("%1 (read-only: %2 missing)").arg(prefix.label, prefix.wineName.isEmpty() ? prefix.wine : prefix.wineName);
 }
 
+QString CPrefixChooser::ReadOnlyReason(const pw::WinePrefixInfo &prefix)
+{
+    const QString wine = prefix.wineName.isEmpty() ? prefix.wine : prefix.wineName;
+    return tr("\"%1\" is read-only:\n"
+              "its Wine (%2) is not installed.\n"
+              "Its programs are read from its registry files,\n"
+              "and nothing can be uninstalled from it.")
+        .arg(prefix.label, wine);
+}
+
 int CPrefixChooser::InitialIndex(const QVector<pw::WinePrefixInfo> &prefixes)
 {
     for (int i = 0; i < prefixes.size(); ++i)

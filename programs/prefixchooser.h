@@ -14,7 +14,8 @@
 //                                                    // stops the current host, starts one in
 //                                                    // `p` with its own Wine (or the system's
 //                                                    // after consent)
-//       ... then refresh the list (a read-only prefix gives an empty list and `error`).
+//       ... then refresh the list (a read-only prefix without consent is read from its
+//       registry files; the page refuses to uninstall from it, saying why: ReadOnlyReason).
 //   });
 // Nothing is stored between runs: the initial choice is made again each time.
 #include "platform/wine/wineprefixes.h"
@@ -35,6 +36,8 @@ public:
     // The text shown for `prefix`: its label, with "(read-only: <wine> missing)" when its Wine
     // is not on the machine.
     static QString ItemText(const pw::WinePrefixInfo &prefix);
+    // Why nothing can be uninstalled from the read-only `prefix`, for the page to show.
+    static QString ReadOnlyReason(const pw::WinePrefixInfo &prefix);
     // The index SetPrefixes() selects for `prefixes`, -1 for none.
     static int InitialIndex(const QVector<pw::WinePrefixInfo> &prefixes);
 

@@ -239,6 +239,16 @@ Das Wine des Systems kann dieses Präfix so ändern,
 dass seine Verwaltung es nicht mehr starten kann.
 Trotzdem mit dem Wine des Systems öffnen?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>„%1“ ist schreibgeschützt:
+sein Wine (%2) ist nicht installiert.
+Seine Programme werden aus den Registry-Dateien gelesen,
+und es kann nichts daraus deinstalliert werden.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -239,6 +239,16 @@ El Wine del sistema puede actualizar este prefijo de
 modo que su gestor ya no pueda ejecutarlo.
 ¿Abrirlo de todos modos con el Wine del sistema?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>«%1» es de solo lectura:
+su Wine (%2) no está instalado.
+Sus programas se leen de sus archivos de registro
+y no se puede desinstalar nada de él.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -239,6 +239,16 @@ Le Wine du système peut modifier ce préfixe de sorte
 que son gestionnaire ne puisse plus le lancer.
 L&apos;ouvrir quand même avec le Wine du système&#xa0;?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>« %1 » est en lecture seule :
+son Wine (%2) n’est pas installé.
+Ses programmes sont lus dans ses fichiers de registre,
+et rien ne peut en être désinstallé.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -239,6 +239,16 @@ Il Wine di sistema potrebbe aggiornare questo prefisso
 in modo che il suo gestore non possa più avviarlo.
 Aprirlo comunque con il Wine di sistema?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>«%1» è di sola lettura:
+il suo Wine (%2) non è installato.
+I suoi programmi vengono letti dai suoi file di registro
+e non è possibile disinstallarne nulla.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

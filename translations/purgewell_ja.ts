@@ -239,6 +239,16 @@ Open it with the system&apos;s Wine anyway?</source>
 元の管理ツールで実行できなくなることがあります。
 それでもシステムの Wine で開きますか？</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>「%1」は読み取り専用です：
+その Wine（%2）がインストールされていません。
+プログラムはレジストリファイルから読み取られており、
+ここからは何もアンインストールできません。</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -239,6 +239,16 @@ Wine z systemu może zaktualizować ten prefiks tak,
 że jego menedżer nie będzie mógł go uruchomić.
 Mimo to otworzyć go za pomocą Wine z systemu?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>„%1” jest tylko do odczytu:
+jego Wine (%2) nie jest zainstalowane.
+Jego programy są odczytywane z jego plików rejestru
+i nie można z niego niczego odinstalować.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -239,6 +239,16 @@ O Wine do sistema pode atualizar este prefixo
 de modo que o gerenciador dele não o execute mais.
 Abrir mesmo assim com o Wine do sistema?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>&quot;%1&quot; é somente leitura:
+o Wine dele (%2) não está instalado.
+Os programas dele são lidos dos seus arquivos de registro,
+e nada pode ser desinstalado dele.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

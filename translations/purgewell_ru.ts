@@ -239,6 +239,16 @@ Open it with the system&apos;s Wine anyway?</source>
 и его менеджер больше не сможет его запустить.
 Всё равно открыть с системным Wine?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>«%1» доступен только для чтения:
+его Wine (%2) не установлен.
+Его программы прочитаны из его файлов реестра,
+и удалить из него ничего нельзя.</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -239,6 +239,16 @@ Open it with the system&apos;s Wine anyway?</source>
 导致其管理器无法再运行它。
 仍要用系统的 Wine 打开吗？</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is read-only:
+its Wine (%2) is not installed.
+Its programs are read from its registry files,
+and nothing can be uninstalled from it.</source>
+        <translation>“%1”为只读：
+它的 Wine（%2）未安装。
+其程序读取自它的注册表文件，
+无法从中卸载任何程序。</translation>
+    </message>
 </context>
 <context>
     <name>CProgramTreeWidget</name>

@@ -7,12 +7,15 @@
 #include "platform/win32/win32text.h"
 #else
 #include "platform/wine/wineplatform.h"
+#include "platform/wineregfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
 #include <mutex>
+#include <vector>
 #endif
 
 namespace pw {
@@ -58,6 +61,49 @@ std::mutex g_mutex;
 CWinePlatform *g_platform = nullptr; // never destroyed: worker threads may still use it
 WinePrefixInfo g_prefix;
 bool g_prefixLooked = false;
+
+// What a read-only prefix is read through: its registry files, and the architecture they name.
+class COfflineSystemInfo : public ISystemInfo {
+public:
+    explicit COfflineSystemInfo(bool is64Bit) : m_is64Bit(is64Bit) {}
+    uint16_t NativeArchitecture() override { return m_is64Bit ? kArchitectureAmd64 : kArchitectureIntel; }
+    uint32_t Kernel32Version() override { return 0; } // unknown: no program of the prefix runs
+private:
+    bool m_is64Bit;
+};
+struct OfflinePrefix {
+    std::unique_ptr<CWineFileRegistry> registry;
+    std::unique_ptr<COfflineSystemInfo> system;
+};
+// Every one read this run, kept: worker threads may still read one after a switch.
+std::vector<std::unique_ptr<OfflinePrefix>> g_offline;
+
+// Makes the current platform the one for the prefix `options` name: the host's, or for a
+// read-only prefix its registry read from its files (nothing is started; the processes, the
+// Windows Installer and the host's other services refuse as the host's client refuses in a
+// read-only prefix). False when a read-only prefix's files could not be read either.
+bool applyPrefixPlatform(const CWineHost::Options &options, std::string *error)
+{
+    Platform platform = g_platform->AsPlatform();
+    bool ok = true;
+    if (options.readOnly) {
+        std::string why;
+        auto offline = std::make_unique<OfflinePrefix>();
+        offline->registry = CWineFileRegistry::Load(options.prefix, &why);
+        if (offline->registry) {
+            offline->system = std::make_unique<COfflineSystemInfo>(offline->registry->Is64BitPrefix());
+            platform.registry = offline->registry.get();
+            platform.system = offline->system.get();
+            g_offline.push_back(std::move(offline));
+        } else {
+            ok = false;
+            if (error)
+                *error = why;
+        }
+    }
+    SetCurrentPlatform(platform);
+    return ok;
+}
 
 WinePrefixInfo plainPrefix(const CWineHost::Options &options)
 {
@@ -105,6 +151,20 @@ bool StartDefaultPlatform(std::string *error)
             }
         }
     }
+    const CWineHost::Options options = g_platform->host.GetOptions();
+    if (options.readOnly) {
+        // Nothing is started in it: its programs are read from its registry files.
+        std::string why;
+        if (applyPrefixPlatform(options, &why)) {
+            if (error)
+                error->clear();
+            return true;
+        }
+        g_platform->host.Start(error); // the message that says why the prefix is read-only
+        if (error && !why.empty())
+            *error += " (" + why + ")";
+        return false;
+    }
     lock.unlock();
     // Starting the host now turns a missing Wine or a broken prefix into a message at start-up
     // rather than an empty list later.
@@ -141,7 +201,22 @@ bool SwitchDefaultPrefix(const WinePrefixInfo &prefix, bool useSystemWine, std::
             options.readOnly = false;
         }
     }
-    return g_platform->host.Restart(options, error);
+    const bool started = g_platform->host.Restart(options, error);
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (!options.readOnly) {
+        applyPrefixPlatform(options, nullptr);
+        return started;
+    }
+    // Read-only: read from its files, nothing started.
+    std::string why;
+    if (applyPrefixPlatform(options, &why)) {
+        if (error)
+            error->clear();
+        return true;
+    }
+    if (error && !why.empty())
+        *error += " (" + why + ")";
+    return false;
 }
 
 #endif

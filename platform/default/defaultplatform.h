@@ -14,8 +14,9 @@ void InstallDefaultPlatform();
 
 // Linux: starts the host in the chosen prefix, with the Wine its manager runs it with (see
 // FindWinePrefixes). A prefix whose Wine is missing is read-only and nothing is started in
-// it: the result is false and DefaultPrefixIsReadOnly() tells so. On failure returns false
-// and a message the user can be shown. Windows: nothing to start, true.
+// it: its registry is read from its files (system.reg, user.reg) and DefaultPrefixIsReadOnly()
+// tells so; the result is false only when those files cannot be read either. On failure
+// returns false and a message the user can be shown. Windows: nothing to start, true.
 bool StartDefaultPlatform(std::string *error);
 
 // InstallDefaultPlatform() and StartDefaultPlatform() in one.
@@ -29,8 +30,9 @@ bool DefaultPrefixIsReadOnly();
 // Linux: moves the backend to `prefix`: stops the running host and starts one there with the
 // prefix's own Wine; with `useSystemWine` (only after the user agreed) with the system's wine
 // instead, for a prefix whose Wine is missing. A read-only prefix without that consent is
-// taken as the current one but nothing is started in it, and the result is false with the
-// reason. Windows: false, there are no prefixes.
+// taken as the current one but nothing is started in it: its registry is read from its files
+// (true), or, when they cannot be read, the result is false with the reason. Windows: false,
+// there are no prefixes.
 bool SwitchDefaultPrefix(const WinePrefixInfo &prefix, bool useSystemWine, std::string *error);
 
 } // namespace pw

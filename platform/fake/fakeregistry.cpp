@@ -1,6 +1,9 @@
 #include "platform/fake/fakeregistry.h"
 
+#include "platform/regtree.h"
+
 #include <algorithm>
+#include <functional>
 #include <cstring>
 
 namespace pw {
@@ -118,6 +121,7 @@ RegKey CFakeRegistry::newHandle(const Handle &h)
 WinError CFakeRegistry::OpenKey(RegKey parent, const std::string &path, uint32_t access, RegKey *out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_liveOpens;
     *out = 0;
     for (const auto &failure : m_openFailures)
         if (lower(path).find(failure.first) != std::string::npos)
@@ -343,6 +347,46 @@ void CFakeRegistry::FailOpen(const std::string &fragment, WinError error)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_openFailures.push_back({lower(fragment), error});
+}
+
+std::unique_ptr<IRegistry> CFakeRegistry::Snapshot(RegRoot root, const std::string &path, uint32_t view)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_snapshots || !m_openFailures.empty())
+        return nullptr;
+    ++m_snapshotsTaken;
+    const auto node = walk(treeFor(root, (view & kKeyWow64_32Key) ? View32 : View64), path, false);
+    const std::function<void(const Node &, CRegNode &)> copyTree = [&copyTree](const Node &from, CRegNode &to) {
+        for (const Node::Value &v : from.values)
+            to.SetValue(v.name, v.type, v.data);
+        for (const auto &child : from.children)
+            copyTree(*child.second.second, *to.AddSubKey(child.second.first));
+    };
+    std::unique_ptr<CRegNode> tree;
+    if (node) {
+        const std::vector<std::string> parts = SplitRegPath(path);
+        tree = std::make_unique<CRegNode>(parts.empty() ? std::string() : parts.back());
+        copyTree(*node, *tree);
+    }
+    return std::make_unique<CRegSnapshot>(root, path, std::move(tree));
+}
+
+void CFakeRegistry::SetSnapshots(bool take)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_snapshots = take;
+}
+
+int CFakeRegistry::SnapshotsTaken() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_snapshotsTaken;
+}
+
+int CFakeRegistry::LiveOpens() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_liveOpens;
 }
 
 } // namespace pw

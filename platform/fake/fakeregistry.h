@@ -2,7 +2,9 @@
 // An in-memory registry for unit tests: the 32-bit and 64-bit views of HKEY_LOCAL_MACHINE are
 // separate trees, HKEY_CURRENT_USER and HKEY_CLASSES_ROOT are shared by both views. Key names
 // compare ignoring case; subkeys enumerate in name order (as Windows does), values in the
-// order they were first set. Buffer sizes and error codes follow the Win32 calls.
+// order they were first set. Buffer sizes and error codes follow the Win32 calls. Snapshot()
+// copies the key tree asked for (a CRegSnapshot), unless told not to or while open failures are
+// set, which stand for what live reads meet.
 #include "platform/registry.h"
 
 #include <map>
@@ -31,6 +33,7 @@ public:
     WinError DeleteValue(RegKey key, const char *name) override;
     WinError DeleteKey(RegKey parent, const std::string &path) override;
     WinError DeleteKeyEx(RegKey parent, const std::string &path, uint32_t viewFlag) override;
+    std::unique_ptr<IRegistry> Snapshot(RegRoot root, const std::string &path, uint32_t view) override;
 
     // Set-up and inspection for tests; `view` matters only for HKEY_LOCAL_MACHINE.
     void AddKey(RegRoot root, View view, const std::string &path);
@@ -44,6 +47,11 @@ public:
     int OpenHandles() const;
     // Every OpenKey of a path containing `fragment` (ignoring case) fails with `error`.
     void FailOpen(const std::string &fragment, WinError error);
+    // Whether Snapshot() takes copies (the default) or answers nullptr.
+    void SetSnapshots(bool take);
+    // How many copies Snapshot() took, and how many OpenKey calls this registry answered itself.
+    int SnapshotsTaken() const;
+    int LiveOpens() const;
 
 private:
     struct Node;
@@ -64,6 +72,9 @@ private:
     std::map<RegKey, Handle> m_handles;
     RegKey m_nextHandle = 0x1000;
     std::vector<std::pair<std::string, WinError>> m_openFailures;
+    bool m_snapshots = true;
+    int m_snapshotsTaken = 0;
+    int m_liveOpens = 0;
 };
 
 } // namespace pw

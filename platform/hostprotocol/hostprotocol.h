@@ -19,7 +19,7 @@ constexpr uint32_t kNoReply = 0x80000000u;
 
 enum Op : uint32_t {
     kHello = 0,           // -> version, process id
-    kOpenKey = 1,         // parent, path, access, prefetch -> error, key, [values], [subkeys], [children]
+    kOpenKey = 1,         // parent, path, access, prefetch -> error, key, [values], [subkeys]
     kCreateKey = 2,       // parent, path, access -> error, key
     kCloseKey = 3,        // key -> error
     kEnumKey = 4,         // key, index -> error, name
@@ -37,21 +37,29 @@ enum Op : uint32_t {
     kRun = 14,
     kProductFolder = 15,  // product code -> error, path
     kShortcutTarget = 16, // link path -> error, target path
+    // root, path, view -> error, [tree]: a copy of a key and every key below it (see below)
+    kSnapshotKey = 17,
     kFirstExtra = 1000,   // from here on: requests of programs built on the host (CHostServer::ExtraRequests)
 };
 
 // What an OpenKey reply may carry along, so that the reads that follow need no round trip.
 constexpr uint32_t kPrefetchValues = 1;
 constexpr uint32_t kPrefetchSubKeys = 2;
-// Also the values and subkey names of every subkey (opened with KEY_READ in the same view):
-// for keys whose subkeys are read one after another, such as the uninstall keys.
-constexpr uint32_t kPrefetchChildren = 4;
 // Limits of what is carried along; a larger key is read call by call.
 constexpr uint32_t kPrefetchMaxValues = 256;
 constexpr uint32_t kPrefetchMaxValueBytes = 16384;
 constexpr uint32_t kPrefetchMaxSubKeys = 4096;
-constexpr uint32_t kPrefetchMaxChildSubKeys = 256;
-constexpr uint32_t kPrefetchMaxChildBytes = 8u << 20;
+
+// A kSnapshotKey reply: the error of opening the key (KEY_READ in the view asked for); on success
+// the key's tree, each key written as
+//   u32 value count, each value: name, u32 type, data;
+//   u32 subkey count, each subkey: name, then its key the same way.
+// A tree larger than kSnapshotMaxBytes or deeper than kSnapshotMaxDepth below the key, or one
+// with a key that cannot be read whole (it changed meanwhile, or a subkey may not be opened), is
+// not copied: the error is then kErrorMoreData, and the client reads live, meeting what the
+// registry tells it key by key.
+constexpr uint32_t kSnapshotMaxBytes = 32u << 20;
+constexpr uint32_t kSnapshotMaxDepth = 32;
 
 class Writer {
 public:

@@ -1,6 +1,7 @@
 #include "platform/wine/winefolders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -59,6 +60,66 @@ QStringList normalised(const QStringList &parts)
     return out;
 }
 
+// The user's own folder below the prefix's users/ folder: the one named like the user of this
+// machine (Wine names it so), else the only one besides Public; empty when there is none.
+QString profileName(const QString &prefix)
+{
+    const QDir users(prefix + QStringLiteral("/drive_c/users"));
+    const QStringList names = users.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QString me = qEnvironmentVariable("USER");
+    QStringList own;
+    for (const QString &name : names) {
+        if (name.compare(QLatin1String("Public"), Qt::CaseInsensitive) == 0)
+            continue;
+        if (!me.isEmpty() && name == me)
+            return name;
+        own.append(name);
+    }
+    return own.size() == 1 ? own.first() : QString();
+}
+
+// Where Wine puts a special folder in a prefix it made (Windows' own layout since Vista), for
+// a prefix that is only read: the folders that name the user need the user's folder.
+std::string offlineFolder(const QString &prefix, int csidl)
+{
+    enum Kind { Fixed, User };
+    struct Folder {
+        int csidl;
+        Kind kind;
+        const char *path; // below C:\ (Fixed) or below the user's folder (User)
+    };
+    static const Folder table[] = {
+        {kCsidlAppData, User, "AppData\\Roaming"},
+        {28, User, "AppData\\Local"},       // CSIDL_LOCAL_APPDATA
+        {40, User, ""},                       // CSIDL_PROFILE
+        {5, User, "Documents"},               // CSIDL_PERSONAL
+        {16, User, "Desktop"},                // CSIDL_DESKTOPDIRECTORY
+        {2, User, "AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs"}, // CSIDL_PROGRAMS
+        {kCsidlCommonPrograms, Fixed, "ProgramData\\Microsoft\\Windows\\Start Menu\\Programs"},
+        {kCsidlCommonDesktop, Fixed, "users\\Public\\Desktop"},
+        {35, Fixed, "ProgramData"},           // CSIDL_COMMON_APPDATA
+        {36, Fixed, "windows"},               // CSIDL_WINDOWS
+        {37, Fixed, "windows\\system32"},     // CSIDL_SYSTEM
+        {38, Fixed, "Program Files"},         // CSIDL_PROGRAM_FILES
+        {42, Fixed, "Program Files (x86)"},   // CSIDL_PROGRAM_FILESX86
+        {43, Fixed, "Program Files\\Common Files"}, // CSIDL_PROGRAM_FILES_COMMON
+    };
+    for (const Folder &f : table) {
+        if (f.csidl != csidl)
+            continue;
+        if (f.kind == Fixed)
+            return std::string("C:\\") + f.path;
+        const QString user = profileName(prefix);
+        if (user.isEmpty())
+            return std::string();
+        std::string path = "C:\\users\\" + user.toStdString();
+        if (*f.path)
+            path += std::string("\\") + f.path;
+        return path;
+    }
+    return std::string();
+}
+
 } // namespace
 
 WinError CWineFolders::SpecialFolder(int csidl, std::string *windowsPath)
@@ -72,6 +133,12 @@ WinError CWineFolders::SpecialFolder(int csidl, std::string *windowsPath)
             *windowsPath = it->second;
             return kErrorSuccess;
         }
+    }
+    const CWineHost::Options options = m_host.GetOptions();
+    if (options.readOnly) {
+        // Nothing runs in the prefix: the folder is where Wine makes it.
+        *windowsPath = offlineFolder(QFile::decodeName(options.prefix.c_str()), csidl);
+        return windowsPath->empty() ? kErrorFileNotFound : kErrorSuccess;
     }
     hostproto::Writer args;
     args.U32(uint32_t(csidl));

@@ -1,5 +1,6 @@
 #pragma once
-// Special folders of the prefix (asked from the host) and the mapping between Windows paths and
+// Special folders of the prefix (asked from the host; in a read-only prefix, where nothing runs,
+// the folders where Wine makes them, the user's below drive_c/users/) and the mapping between Windows paths and
 // the native paths of the prefix's drives (its dosdevices links). Names are matched ignoring
 // case, as Wine resolves them, and "." and ".." never lead above a drive's root.
 #include "platform/specialfolders.h"

@@ -3,17 +3,13 @@
 // in its upper 32 bits, so a handle that outlived a restarted host fails cleanly.
 //
 // Round trips to the host are what a scan pays for, so an opened key brings its values and
-// subkey names along when they are small, and an uninstall key brings those of its entries
-// too: opening an entry for reading then needs no round trip at all (the host opens it only
-// if it is written to or read past what came along). What came along answers reads until
-// anything is written or run through this program; reads race writers of other programs
-// exactly as they do on Windows. An uninstall key that is the very next key opened after it
-// was closed, within half a second (the inventory reads each one twice in a row), is answered
-// from what came along the first time, on the same terms.
+// subkey names along when they are small: the reads that follow need no round trip. What came
+// along answers reads until anything is written or run through this program; reads race writers
+// of other programs exactly as they do on Windows. A caller that reads a whole key tree asks for
+// a Snapshot(): the host sends the tree in one answer, and the copy answers every read of it.
 #include "platform/registry.h"
 #include "platform/wine/winehost.h"
 
-#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -37,6 +33,9 @@ public:
     WinError DeleteValue(RegKey key, const char *name) override;
     WinError DeleteKey(RegKey parent, const std::string &path) override;
     WinError DeleteKeyEx(RegKey parent, const std::string &path, uint32_t viewFlag) override;
+    // One request for the whole tree (hostproto::kSnapshotKey); nullptr when the host could not
+    // copy it or is not there, and the caller reads live.
+    std::unique_ptr<IRegistry> Snapshot(RegRoot root, const std::string &path, uint32_t view) override;
 
 private:
     struct Value {
@@ -44,50 +43,27 @@ private:
         uint32_t type;
         std::string data;
     };
-    // What came along with the opening of a key.
-    struct Contents {
+    // What came along with the opening of a key, and when.
+    struct Prefetched {
+        uint64_t changeCount = 0;
         bool haveValues = false;
         bool haveSubKeys = false;
         bool plainNames = true; // every value name is ASCII, so a miss is certain
         std::vector<Value> values;
         std::vector<std::string> subKeys;
     };
-    struct Snapshot {
-        uint64_t changeCount = 0;
-        std::shared_ptr<const Contents> contents;
-        // Subkeys whose contents came along too, by lower-case name.
-        std::unordered_map<std::string, std::shared_ptr<const Contents>> children;
-    };
-    // A handle with something on this side: what came along, or no host handle yet.
-    struct Handle {
-        uint32_t generation = 0;
-        uint64_t hostKey = 0; // 0: not opened on the host yet
-        std::shared_ptr<const Snapshot> snapshot;
-        // Where a root-based key was opened: to open it on the host later, and to find its
-        // subkeys among the children that came along.
-        RegKey root = 0;
-        std::string path;
-        uint32_t access = 0;
-    };
 
-    static void ReadContents(hostproto::Reader &r, Contents *out);
-    std::shared_ptr<const Snapshot> SnapshotOf(RegKey key);
-    // The host's handle for `key`, opening it there first if needed.
-    WinError HostHandle(RegKey key, uint64_t *hostKey, uint32_t *generation);
+    static void ReadContents(hostproto::Reader &r, Prefetched *out);
+    // What came along with `key`, while nothing was changed since.
+    std::shared_ptr<const Prefetched> PrefetchedOf(RegKey key);
+    // The host's handle for `key`.
+    static WinError HostHandle(RegKey key, uint64_t *hostKey, uint32_t *generation);
     WinError Open(uint32_t op, RegKey parent, const std::string &path, uint32_t access, RegKey *out);
-    bool OpenFromChildren(RegKey parent, const std::string &path, uint32_t access, RegKey *out);
-    bool OpenRecent(RegKey parent, const std::string &path, uint32_t access, bool reading, RegKey *out);
-    RegKey NewLocalId(uint32_t generation);
     WinError Simple(uint32_t op, const hostproto::Writer &args, uint32_t generation, bool changes);
 
     CWineHost &m_host;
     std::mutex m_mutex;
-    std::unordered_map<RegKey, Handle> m_handles;
-    std::vector<RegKey> m_parents; // handles whose children came along
-    // The last closed key whose children came along, and when it was closed.
-    Handle m_recent;
-    std::chrono::steady_clock::time_point m_recentClosed;
-    uint32_t m_nextLocal = 0;
+    std::unordered_map<RegKey, std::shared_ptr<const Prefetched>> m_prefetched;
 };
 
 } // namespace pw

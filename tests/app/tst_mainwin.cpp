@@ -51,6 +51,11 @@ public:
     {
         throw std::runtime_error("registry backend went away");
     }
+    // The scan asks for a copy of each uninstall tree first: that is where it meets the loss.
+    std::unique_ptr<pw::IRegistry> Snapshot(pw::RegRoot, const std::string &, uint32_t) override
+    {
+        throw std::runtime_error("registry backend went away");
+    }
 };
 
 // Records the bus messages of one id.

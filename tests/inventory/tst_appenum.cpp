@@ -60,6 +60,28 @@ QStringList names(const InstalledProgramList &list)
 
 bool terminated(const char *field) { return memchr(field, 0, 260) != nullptr; }
 
+// The same scan read key by key from the registry itself (no snapshot), and whether it gave the
+// very same records, every byte of them.
+bool sameAsLiveScan(const QList<Entry> &entries, const CAppEnum &fromSnapshots)
+{
+    CFakeRegistry live;
+    live.SetSnapshots(false);
+    install(live, entries);
+    CFakeSystemInfo sys;
+    CAppEnum inventory(&live, &sys);
+    inventory.EnumPrograms();
+    const auto same = [](const InstalledProgramList &a, const InstalledProgramList &b) {
+        if (a.size() != b.size())
+            return false;
+        for (int i = 0; i < a.size(); ++i)
+            if (std::memcmp(&a[i], &b[i], sizeof(InstalledProgram)) != 0)
+                return false;
+        return true;
+    };
+    return live.SnapshotsTaken() == 0 && same(inventory.GetPrograms(), fromSnapshots.GetPrograms())
+           && same(inventory.GetUpdates(), fromSnapshots.GetUpdates());
+}
+
 QByteArray readLog(const QString &path)
 {
     QFile f(path);
@@ -163,6 +185,11 @@ void TestAppEnum::classification()
     QCOMPARE(names(inventory.GetPrograms()), programs);
     QCOMPARE(names(inventory.GetUpdates()), updates);
     QCOMPARE(reg.OpenHandles(), 0);
+    // Each of the three roots was read from one copy of its Uninstall tree, with no key opened
+    // in the registry itself, and the result is the one of reading key by key.
+    QCOMPARE(reg.SnapshotsTaken(), 3);
+    QCOMPARE(reg.LiveOpens(), 0);
+    QVERIFY(sameAsLiveScan(entries, inventory));
 }
 
 void TestAppEnum::fields_data()
@@ -255,6 +282,7 @@ void TestAppEnum::fields()
     QCOMPARE(p.RegistryRoot, uint32_t(RegRoot::LocalMachine));
     QCOMPARE(p.RegistryView, uint32_t(kKeyWow64_64Key));
     QCOMPARE(QByteArray(p.SubKeyName), QByteArray("App"));
+    QVERIFY(sameAsLiveScan({{RegRoot::LocalMachine, CFakeRegistry::View64, "App", values + extra}}, inventory));
 }
 
 void TestAppEnum::productCodeFromCommand_data()

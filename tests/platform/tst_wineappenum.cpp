@@ -6,7 +6,10 @@
 
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pw;
 
@@ -20,6 +23,34 @@ QList<InstalledProgram> named(const InstalledProgramList &programs, const QStrin
             found.append(p);
     return found;
 }
+
+#ifndef Q_OS_WIN
+// Processes other than this one that run in the prefix at `prefix`: the programs Wine started
+// there (WINEPREFIX in their environment) and its wineserver (which works in a folder named
+// after the prefix's device and inode).
+QStringList processesIn(const QString &prefix)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(prefix).constData(), &info) != 0)
+        return {QStringLiteral("(the prefix cannot be looked at)")};
+    const QByteArray serverDir = "/server-" + QByteArray::number(qulonglong(info.st_dev), 16) + "-"
+                                 + QByteArray::number(qulonglong(info.st_ino), 16);
+    const QByteArray variable = "WINEPREFIX=" + QFile::encodeName(prefix);
+    QStringList found;
+    const QString self = QString::number(::getpid());
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        if (pid == self || pid.toInt() <= 0)
+            continue;
+        const QString cwd = QFile::symLinkTarget(QStringLiteral("/proc/") + pid + QStringLiteral("/cwd"));
+        QFile environ(QStringLiteral("/proc/") + pid + QStringLiteral("/environ"));
+        const QList<QByteArray> variables =
+            environ.open(QIODevice::ReadOnly) ? environ.readAll().split('\0') : QList<QByteArray>();
+        if (QFile::encodeName(cwd).endsWith(serverDir) || variables.contains(variable))
+            found << pid + QLatin1Char(' ') + QFile::symLinkTarget(QStringLiteral("/proc/") + pid + QStringLiteral("/exe"));
+    }
+    return found;
+}
+#endif
 
 } // namespace
 
@@ -99,6 +130,53 @@ private slots:
         QCOMPARE(named(inventory.GetPrograms(), QStringLiteral("Purgewell Sample")).size(), 1);
         QCOMPARE(named(inventory.GetPrograms(), QStringLiteral("Purgewell User Sample")).size(), 1);
     }
+
+#ifndef Q_OS_WIN
+    // A prefix whose own Wine is missing is read from its registry files: the same programs with
+    // the same fields as through the host, and no Wine program, host or wineserver is started.
+    void readOnlyPrefixFromItsFiles()
+    {
+        CTestWinePrefix &prefix = m_machine.Prefix();
+        prefix.StopServer(); // every host ends; the wineserver writes the registry to its files
+        QVERIFY(processesIn(prefix.Path()).isEmpty());
+        WinePrefixInfo info;
+        info.path = prefix.Path();
+        info.label = QStringLiteral("Bottles: gone");
+        info.manager = PrefixManager::Bottles;
+        info.wine = QDir::temp().filePath(QStringLiteral("purgewell-no-such-runner/bin/wine"));
+        info.wineName = QStringLiteral("no-such-runner");
+        info.wineFound = false;
+        QVERIFY(info.ReadOnly());
+        std::string error;
+        QVERIFY2(SwitchDefaultPrefix(info, false, &error), error.c_str());
+        QVERIFY(DefaultPrefixIsReadOnly());
+
+        CAppEnum inventory; // the current backend: the files
+        QVERIFY(inventory.Is64BitSystem());
+        inventory.EnumPrograms();
+        const InstalledProgramList offline = inventory.GetPrograms();
+        QCOMPARE(offline.size(), m_programs.size());
+        for (int i = 0; i < offline.size(); ++i) {
+            QCOMPARE(QByteArray(offline[i].DisplayName), QByteArray(m_programs[i].DisplayName));
+            QVERIFY2(std::memcmp(&offline[i], &m_programs[i], sizeof(InstalledProgram)) == 0,
+                     offline[i].DisplayName); // every field, byte for byte
+        }
+        // Details: the special folders and the files the entries name are found without the host.
+        Platform &platform = CurrentPlatform();
+        std::string appData;
+        QCOMPARE(platform.folders->SpecialFolder(kCsidlAppData, &appData), kErrorSuccess);
+        QVERIFY2(QFileInfo(QString::fromStdString(platform.folders->ToNativePath(appData))).isDir(), appData.c_str());
+        for (const InstalledProgram &p : offline) {
+            const QString native = QString::fromStdString(platform.folders->ToNativePath(p.InstallLocation));
+            QVERIFY2(QFileInfo::exists(native + QStringLiteral("/uninstall.exe")), qPrintable(native));
+        }
+        // Nothing runs there, and nothing can be started there.
+        QVERIFY(processesIn(prefix.Path()).isEmpty());
+        const IProcessRunner::Result run = platform.processes->Run("C:\\windows\\notepad.exe", 0, true, nullptr);
+        QVERIFY(run.startError != kErrorSuccess);
+        QCOMPARE(processesIn(prefix.Path()), QStringList());
+    }
+#endif
 
 private:
     CTestMachine m_machine;

@@ -252,8 +252,9 @@ private slots:
         reg.CloseKey(writer);
     }
 
-    // An uninstall key brings its entries along; opening one for reading needs no host handle
-    // until it is written to or read past what came along, and then behaves as opened there.
+    // Keys of an uninstall key opened for reading behave as Windows keys do: case-insensitive
+    // names, rights as opened, changes seen by keys opened afterwards, dead after the host is
+    // replaced.
     void uninstallEntriesCameAlong()
     {
         IRegistry &reg = *m_platform.registry;
@@ -313,6 +314,98 @@ private slots:
             reg.CloseKey(key);
         QCOMPARE(reg.DeleteKeyEx(machine, entryPath + "\\Sub", kKeyWow64_64Key), kErrorSuccess);
         QCOMPARE(reg.DeleteKeyEx(machine, entryPath, kKeyWow64_64Key), kErrorSuccess);
+    }
+
+    // A copy of a key tree answers its reads as the registry does, and keeps answering them as
+    // they were when it was taken. The Win32 backend reads live (no copy).
+    void snapshotOfAKeyTree_data()
+    {
+        QTest::addColumn<uint32_t>("root");
+        QTest::addColumn<uint32_t>("view");
+        QTest::addColumn<uint32_t>("otherView");
+        QTest::newRow("HKLM 64-bit") << uint32_t(RegRoot::LocalMachine) << kKeyWow64_64Key << kKeyWow64_32Key;
+        QTest::newRow("HKLM 32-bit") << uint32_t(RegRoot::LocalMachine) << kKeyWow64_32Key << kKeyWow64_64Key;
+        QTest::newRow("HKCU") << uint32_t(RegRoot::CurrentUser) << 0u << 0u;
+    }
+
+    void snapshotOfAKeyTree()
+    {
+        QFETCH(uint32_t, root);
+        QFETCH(uint32_t, view);
+        QFETCH(uint32_t, otherView);
+        IRegistry &reg = *m_platform.registry;
+        const RegRoot rootKind = static_cast<RegRoot>(root);
+        const RegKey top = RootKey(rootKind);
+        const std::string base = "Software\\PurgewellTest\\Snap";
+        const std::string accented = "Gr\xC3\xB6\xC3\x9F" "e"; // "Größe"
+        RegKey writer = 0, sub = 0;
+        QCOMPARE(reg.CreateKey(top, base + "\\Entry", kKeyAllAccess | view, &writer), kErrorSuccess);
+        setText(reg, writer, "DisplayName", kText);
+        setText(reg, writer, accented.c_str(), "x");
+        const uint32_t number = 0x1234;
+        QCOMPARE(reg.SetValue(writer, "Size", kRegDword, reinterpret_cast<const uint8_t *>(&number), 4), kErrorSuccess);
+        QCOMPARE(reg.CreateKey(writer, "Deeper\\Deepest", kKeyAllAccess, &sub), kErrorSuccess);
+        reg.CloseKey(sub);
+        QCOMPARE(reg.CreateKey(top, base + "\\Second", kKeyAllAccess | view, &sub), kErrorSuccess);
+        reg.CloseKey(sub);
+
+        const std::unique_ptr<IRegistry> snapshot = reg.Snapshot(rootKind, base, view);
+#ifdef Q_OS_WIN
+        QVERIFY(!snapshot);
+#else
+        QVERIFY(snapshot);
+        IRegistry &copy = *snapshot;
+        // Every read of the tree, from the root by the whole path and from a key of the copy.
+        for (IRegistry *r : {&reg, &copy}) {
+            RegKey list = 0, entry = 0, deeper = 0;
+            QCOMPARE(r->OpenKey(top, base, kKeyRead | view, &list), kErrorSuccess);
+            char name[32];
+            uint32_t length = sizeof name;
+            QCOMPARE(r->EnumKey(list, 0, name, &length), kErrorSuccess);
+            QCOMPARE(std::string(name), std::string("Entry"));
+            length = sizeof name;
+            QCOMPARE(r->EnumKey(list, 1, name, &length), kErrorSuccess);
+            QCOMPARE(std::string(name), std::string("Second"));
+            length = sizeof name;
+            QCOMPARE(r->EnumKey(list, 2, name, &length), kErrorNoMoreItems);
+            QCOMPARE(r->OpenKey(list, "ENTRY", kKeyQueryValue, &entry), kErrorSuccess);
+            QCOMPARE(readText(*r, entry, "displayname"), kText);
+            QCOMPARE(readText(*r, entry, "GR\xC3\x96\xC3\x9F" "E"), std::string("x"));
+            uint32_t count = 0, type = 0, size = 0;
+            QCOMPARE(r->QueryValueCount(entry, &count), kErrorSuccess);
+            QCOMPARE(count, 3u);
+            QCOMPARE(r->QueryValue(entry, "Size", &type, nullptr, &size), kErrorSuccess);
+            QCOMPARE(type, kRegDword);
+            QCOMPARE(size, 4u);
+            char small[4];
+            size = sizeof small;
+            QCOMPARE(r->QueryValue(entry, "DisplayName", &type, reinterpret_cast<uint8_t *>(small), &size), kErrorMoreData);
+            QCOMPARE(size, uint32_t(kText.size() + 1));
+            QCOMPARE(r->QueryValue(entry, "Nope", &type, nullptr, &size), kErrorFileNotFound);
+            QCOMPARE(r->EnumKey(entry, 0, name, &length), kErrorAccessDenied); // opened without the right
+            QCOMPARE(r->OpenKey(top, base + "\\Entry\\Deeper\\Deepest", kKeyRead | view, &deeper), kErrorSuccess);
+            r->CloseKey(deeper);
+            QCOMPARE(r->OpenKey(top, base + "\\Gone", kKeyRead | view, &deeper), kErrorFileNotFound);
+            for (RegKey key : {entry, list})
+                QCOMPARE(r->CloseKey(key), kErrorSuccess);
+        }
+        // What is written afterwards is not in the copy; nothing is written through it.
+        setText(reg, writer, "DisplayName", "Later");
+        RegKey entry = 0, other = 0;
+        QCOMPARE(copy.OpenKey(top, base + "\\Entry", kKeyAllAccess | view, &entry), kErrorSuccess);
+        QCOMPARE(readText(copy, entry, "DisplayName"), kText);
+        QCOMPARE(copy.SetValue(entry, "X", kRegDword, reinterpret_cast<const uint8_t *>(&number), 4), kErrorAccessDenied);
+        copy.CloseKey(entry);
+        if (otherView) {
+            // The other view's copy of the same path: the key is not there.
+            const std::unique_ptr<IRegistry> elsewhere = reg.Snapshot(rootKind, base, otherView);
+            QVERIFY(elsewhere);
+            QCOMPARE(elsewhere->OpenKey(top, base, kKeyRead | otherView, &other), kErrorFileNotFound);
+        }
+#endif
+        reg.CloseKey(writer);
+        for (const char *key : {"\\Entry\\Deeper\\Deepest", "\\Entry\\Deeper", "\\Entry", "\\Second", ""})
+            QCOMPARE(reg.DeleteKeyEx(top, base + key, view), kErrorSuccess);
     }
 
     // Calls from several threads at once each get their own answers.
