@@ -358,6 +358,15 @@ MoveResult Move(const QString &nativePath)
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!dataHome.isEmpty() && !QFileInfo(dataHome).isDir())
         QDir().mkpath(dataHome);
+#else
+    // Wine's Recycle Bin is the Linux user's home trash; Wine makes the Trash folder itself but
+    // not the data folder it lies in, so without ~/.local/share nothing could be recycled.
+    if (underWine()) {
+        const QString wine = wineHomeTrash();
+        const QString dataHome = wine.isEmpty() ? QString() : QFileInfo(wine).path();
+        if (!dataHome.isEmpty() && !QFileInfo(dataHome).isDir())
+            QDir().mkpath(dataHome);
+    }
 #endif
     QFile file(nativePath);
     if (!file.moveToTrash()) {

@@ -153,7 +153,11 @@ private slots:
         QVERIFY(restored.restored > 0);
         QVERIFY(restored.entryBack);
         const std::map<QString, QByteArray> after = filesBelow(m_machine.DriveC());
+        // The test's own log grows meanwhile; on Windows it lies on the machine's drive C.
+        const QString logDir = QDir(m_logDir.path()).absolutePath() + QLatin1Char('/');
         for (const auto &file : before) {
+            if (file.first.startsWith(logDir, Qt::CaseInsensitive))
+                continue;
             const auto back = after.find(file.first);
             QVERIFY2(back != after.end(), qPrintable(file.first));
             QVERIFY2(back->second == file.second, qPrintable(file.first));
