@@ -162,7 +162,7 @@ public:
     }
 };
 
-template <size_t N> int indexOf(const char *const (&names)[N], const QString &name)
+template <size_t N> int nameIndex(const char *const (&names)[N], const QString &name)
 {
     for (size_t i = 0; i < N; ++i)
         if (name == QLatin1String(names[i]))
@@ -179,7 +179,7 @@ Item readItem(const QJsonValue &value)
         return item;
     }
     const QJsonObject o = value.toObject();
-    const int kind = indexOf(kKinds, r.text(o, "kind", true));
+    const int kind = nameIndex(kKinds, r.text(o, "kind", true));
     if (kind < 0)
         r.fail(QStringLiteral("an unknown kind"));
     item.kind = kind < 0 ? LeftoverFile : kind;
@@ -190,7 +190,7 @@ Item readItem(const QJsonValue &value)
     item.root = r.number(o, "root");
     item.view = r.number(o, "view");
     item.native = r.text(o, "native");
-    const int state = indexOf(kStates, r.text(o, "state", true));
+    const int state = nameIndex(kStates, r.text(o, "state", true));
     if (state < 0)
         r.fail(QStringLiteral("an unknown state"));
     item.state = state < 0 ? State::Pending : State(state);
