@@ -4,6 +4,8 @@
 // stay.
 #include "leftovers/finders/menubuilderfinder.h"
 #include "leftovers/leftovercleaner.h"
+#include "leftovers/leftoverrestore.h"
+#include "leftovers/removaljournal.h"
 #include "leftovers/machine.h"
 #include "platform/fake/fakehostdesktop.h"
 
@@ -56,6 +58,7 @@ private slots:
     void removerKeepsFilesOutsideTheMenuPlaces_data();
     void removerKeepsFilesOutsideTheMenuPlaces();
     void noDesktopServiceNoSearch();
+    void trashedWithItsRecordAndRestored();
 };
 
 void TestMenuBuilder::execArguments_data()
@@ -312,6 +315,64 @@ void TestMenuBuilder::noDesktopServiceNoSearch()
     const CleanResult result = cleaner.CleanLeftovers(notes);
     for (const LeftoverItem &item : result.Found)
         QVERIFY(item.Kind != LeftoverDesktopFile && item.Path != QLatin1String("Software\\Wine\\MenuFiles"));
+}
+
+void TestMenuBuilder::trashedWithItsRecordAndRestored()
+{
+    // With the trash, a menu entry and its MenuFiles record are removed like any other leftover:
+    // the file into the trash, the record into the .reg backup, both into the journal, and both
+    // come back through Restore.
+    Machine m;
+    TemporaryHome home;
+    const QString prefix = QFileInfo(m.root).absolutePath();
+    pw::CFakeHostDesktop desktop;
+    desktop.prefix = prefix.toStdString();
+    desktop.dataHome = (home.path() + QStringLiteral("/.local/share")).toStdString();
+    desktop.configHome = (home.path() + QStringLiteral("/.config")).toStdString();
+    const QString entry = home.path() + QStringLiteral("/.local/share/applications/wine/Programs/Vexa Notes/Vexa Notes.desktop");
+    const QByteArray bytes = wineEntry(prefix, prefix + QStringLiteral("/dosdevices/c:/x/Vexa Notes.lnk"),
+                                       m.native(kNotesFolder), QStringLiteral("1A2B_app.0"));
+    write(entry, bytes);
+    const std::string record = entry.toStdString();
+    const std::string link = (kStartMenu + QStringLiteral("\\Vexa Notes\\Vexa Notes.lnk")).toStdString();
+    m.fake.registry.SetString(pw::RegRoot::CurrentUser, pw::CFakeRegistry::View64, kMenuFiles, record, link);
+    m.entry("Notes", "Vexa Notes", "\"C:\\Program Files\\Vexa Notes\\uninstall.exe\"",
+            {{"InstallLocation", kNotesFolder.toUtf8()}});
+    const InstalledProgram notes = m.record("Notes");
+    m.removeEntry("Notes");
+
+    pw::Platform platform = pw::CurrentPlatform();
+    platform.hostDesktop = &desktop;
+    QTemporaryDir journalDir;
+    auto journal = std::make_shared<CRunJournal>(journalDir.path());
+    CLeftoverCleaner cleaner(platform);
+    cleaner.SetRemoval({journal, RemovalMode::Trash, prefix});
+    const CleanResult result = cleaner.CleanLeftovers(notes);
+    QVERIFY(result.Failed.isEmpty());
+    QVERIFY(!QFileInfo::exists(entry));
+    QVERIFY(!m.fake.registry.HasValue(pw::RegRoot::CurrentUser, pw::CFakeRegistry::View64, kMenuFiles, record));
+    const auto trashed = std::find_if(result.Trashed.begin(), result.Trashed.end(),
+                                      [&](const LeftoverItem &i) { return i.Path == entry; });
+    QVERIFY(trashed != result.Trashed.end());
+    const journal::Program written = journal::Read(journal->File()).programs.value(0);
+    const auto inJournal = std::find_if(written.items.begin(), written.items.end(),
+                                        [&](const journal::Item &i) { return i.path == entry; });
+    QVERIFY(inJournal != written.items.end());
+    QCOMPARE(inJournal->kind, int(LeftoverDesktopFile));
+    QCOMPARE(inJournal->state, journal::State::Trashed);
+    const QString file = journal->File();
+    journal.reset();
+    cleaner.SetRemoval({});
+
+    const RestoreResult r = RestoreProgram(file, 0, platform, prefix);
+    QVERIFY2(r.problem.isEmpty(), qPrintable(r.problem));
+    for (const RestoredItem &item : r.items)
+        QVERIFY2(item.outcome == RestoreOutcome::Restored || item.outcome == RestoreOutcome::NotRestorable,
+                 qPrintable(item.item.path + QLatin1Char(' ') + item.detail));
+    QFile back(entry);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), bytes);
+    QVERIFY(m.fake.registry.HasValue(pw::RegRoot::CurrentUser, pw::CFakeRegistry::View64, kMenuFiles, record));
 }
 
 QTEST_GUILESS_MAIN(TestMenuBuilder)
