@@ -3,10 +3,9 @@
 # registry readers, then the readers of the removal's own files (journal, .reg backup, trash
 # records), each for the given time.
 #   scripts/fuzz.sh [seconds] [extra libFuzzer options...]     default: 60 seconds
-# Each starts from its committed corpus (tests/fuzz/corpus/ and tests/fuzz/corpus-journal/, read
-# only) and keeps what it finds new in build-fuzz/corpus/ and build-fuzz/corpus-journal/. A
-# crashing input is written to build-fuzz/artifacts/ and the script fails; replay one with
-# build-fuzz/tests/bin/fuzz_registry <file> (or fuzz_journal).
+# Each starts from its committed corpus (tests/fuzz/corpus/, corpus-journal/, read only) and keeps
+# what it finds new in build-fuzz/corpus*/. A crashing input is written to build-fuzz/artifacts/
+# and the script fails; replay one with build-fuzz/tests/bin/fuzz_registry <file> (or fuzz_journal).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -28,6 +27,9 @@ export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp${LSAN_OPTIONS:+:$LSAN_O
 "$build/tests/bin/fuzz_registry" -max_total_time="$seconds" -max_len=16384 -timeout=20 \
   -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/" "$@" \
   "$build/corpus" tests/fuzz/corpus
+# The journal reader's allocation stacks are unwound in full: Qt is built without frame pointers,
+# and the leak of Qt's JSON parser that lsan.supp names must show its frame.
+ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0:malloc_context_size=40" \
 "$build/tests/bin/fuzz_journal" -max_total_time="$seconds" -max_len=16384 -timeout=20 \
   -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/" "$@" \
   "$build/corpus-journal" tests/fuzz/corpus-journal
