@@ -110,14 +110,9 @@ void CLeftoverRemover::RemoveFile(const LeftoverItem &item)
     if (wasReadOnly)
         SetReadOnly(native, false);
     QString note;
-    if (m_mode == RemovalMode::Trash) {
-        const trash::MoveResult moved = trash::Move(native);
-        if (moved.moved) {
-            m_report.Trashed(item, moved.trashPath, entry);
-            RemoveEmptyParents(item.Path);
-            return;
-        }
-        note = notTakenNote(moved.error);
+    if (m_mode == RemovalMode::Trash && MoveToTrash(item, native, entry, &note)) {
+        RemoveEmptyParents(item.Path);
+        return;
     }
     if (QFile::remove(native)) {
         m_report.Removed(item, true, entry, note);
@@ -167,13 +162,10 @@ void CLeftoverRemover::RemoveFolder(const LeftoverItem &item)
             }
             return;
         }
-        const trash::MoveResult moved = trash::Move(native);
-        if (moved.moved) {
-            m_report.Trashed(item, moved.trashPath, entry);
+        if (MoveToTrash(item, native, entry, &note)) {
             RemoveEmptyParents(item.Path);
             return;
         }
-        note = notTakenNote(moved.error);
     }
     if (RemoveFolderTree(item.Path))
         m_report.Removed(item, true, entry, note);
@@ -327,6 +319,17 @@ void CLeftoverRemover::RemoveEmptyParents(const QString &windowsFolder)
     }
 }
 
+bool CLeftoverRemover::MoveToTrash(const LeftoverItem &item, const QString &native, int entry, QString *note)
+{
+    const trash::MoveResult moved = trash::Move(native);
+    if (!moved.moved) {
+        *note = notTakenNote(moved.error);
+        return false;
+    }
+    m_report.Trashed(item, moved.trashPath, entry);
+    return true;
+}
+
 void CLeftoverRemover::RemoveDesktopFile(const LeftoverItem &item)
 {
     const QString reason = m_policy.DesktopFileReason(item.Path);
@@ -340,19 +343,10 @@ void CLeftoverRemover::RemoveDesktopFile(const LeftoverItem &item)
         return;
     }
     const int entry = m_report.Begin(item, item.Path, info.isSymLink() ? 0 : info.size());
-    QString note;
-    bool trashed = false;
-    if (m_mode == RemovalMode::Trash && !info.isSymLink()) {
-        const trash::MoveResult moved = trash::Move(item.Path);
-        if (moved.moved) {
-            m_report.Trashed(item, moved.trashPath, entry);
-            trashed = true;
-        } else {
-            note = notTakenNote(moved.error);
-        }
-    } else if (m_mode == RemovalMode::Trash) {
-        note = kLinkNote;
-    }
+    // Links are deleted as links, never moved.
+    QString note = m_mode == RemovalMode::Trash && info.isSymLink() ? kLinkNote : QString();
+    const bool trashed =
+        m_mode == RemovalMode::Trash && !info.isSymLink() && MoveToTrash(item, item.Path, entry, &note);
     if (!trashed) {
         if (!QFile::remove(item.Path)) {
             m_report.Failed(item, QStringLiteral("the file could not be deleted"), entry);

@@ -72,6 +72,9 @@ private:
     bool BackUp(pw::RegRoot root, uint32_t view, const std::string &path, const QString *valueName, QString *why);
     void RemoveEmptyParents(const QString &windowsFolder);
     void RemoveDesktopFile(const LeftoverItem &item);
+    // Moves the item at `native` to the trash and reports it as trashed (journal entry `entry`);
+    // false, with *note saying why, when the trash did not take it.
+    bool MoveToTrash(const LeftoverItem &item, const QString &native, int entry, QString *note);
     void RemoveRegistryItem(const LeftoverItem &item);
     // Why a registry item is not the uninstall entry of the program or of one of its orphaned
     // twins; empty when it is.

@@ -17,12 +17,6 @@ namespace {
 // A backup is a few kilobytes; one much larger is not ours.
 constexpr qint64 kMaxBackupBytes = 16ll * 1024 * 1024;
 
-#ifdef Q_OS_WIN
-const Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-const Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 QString clean(const QString &path)
 {
     return QDir::cleanPath(QDir::fromNativeSeparators(path));
@@ -179,7 +173,7 @@ RestoreResult RestoreProgram(const QString &journalFile, int programIndex, const
             : platform.folders ? QString::fromStdString(platform.folders->ToNativePath(item.path.toStdString()))
                                : QString();
         if (item.native.isEmpty() || !QDir::isAbsolutePath(item.native) || expected.isEmpty()
-            || QString::compare(clean(expected), clean(item.native), kPathCase) != 0) {
+            || QString::compare(clean(expected), clean(item.native), trash::kPathCase) != 0) {
             settle(i, RestoreOutcome::Refused, QStringLiteral("the journal names another place for %1").arg(item.path));
             continue;
         }

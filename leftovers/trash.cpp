@@ -29,12 +29,6 @@ const QString kInfo = QStringLiteral("info");
 const QString kInfoSuffix = QStringLiteral(".trashinfo");
 const QString kRecycleBin = QStringLiteral("$Recycle.Bin");
 
-#ifdef Q_OS_WIN
-const Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
-#else
-const Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
-#endif
-
 QByteArray readRecord(const QString &path)
 {
     QFile f(path);

@@ -18,6 +18,13 @@
 
 namespace trash {
 
+// How the file system compares native paths: ignoring case on Windows.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kPathCase = Qt::CaseSensitive;
+#endif
+
 struct MoveResult {
     bool moved = false; // the item is in the trash
     QString trashPath;  // where it lies there (found again when the trash did not say)

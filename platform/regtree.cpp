@@ -1,6 +1,6 @@
 #include "platform/regtree.h"
 
-#include "platform/win32/regbuffers.h"
+#include "platform/regbuffers.h"
 
 namespace pw {
 
@@ -44,7 +44,24 @@ uint32_t lowerLetter(uint32_t c)
     return c;
 }
 
-void appendUtf8(std::string &out, uint32_t c)
+// Rights that let a key's values, or its subkeys, be read.
+constexpr uint32_t kGenericRead = 0x80000000u;
+constexpr uint32_t kGenericAll = 0x10000000u;
+constexpr uint32_t kMaximumAllowed = 0x02000000u;
+
+bool mayRead(uint32_t access, uint32_t right)
+{
+    return (access & (right | kGenericRead | kGenericAll | kMaximumAllowed)) != 0;
+}
+
+bool isRoot(RegKey key)
+{
+    return key >= 0x80000000u && key <= 0x80000006u;
+}
+
+} // namespace
+
+void AppendUtf8(std::string &out, uint32_t c)
 {
     if (c < 0x80) {
         out += char(c);
@@ -62,23 +79,6 @@ void appendUtf8(std::string &out, uint32_t c)
         out += char(0x80 | (c & 0x3F));
     }
 }
-
-// Rights that let a key's values, or its subkeys, be read.
-constexpr uint32_t kGenericRead = 0x80000000u;
-constexpr uint32_t kGenericAll = 0x10000000u;
-constexpr uint32_t kMaximumAllowed = 0x02000000u;
-
-bool mayRead(uint32_t access, uint32_t right)
-{
-    return (access & (right | kGenericRead | kGenericAll | kMaximumAllowed)) != 0;
-}
-
-bool isRoot(RegKey key)
-{
-    return key >= 0x80000000u && key <= 0x80000006u;
-}
-
-} // namespace
 
 std::string FoldRegName(const std::string &name)
 {
@@ -108,7 +108,7 @@ std::string FoldRegName(const std::string &name)
             ++i;
             continue;
         }
-        appendUtf8(out, lowerLetter(c));
+        AppendUtf8(out, lowerLetter(c));
         i += length;
     }
     return out;
@@ -234,16 +234,24 @@ WinError CReadOnlyRegistry::CloseKey(RegKey key)
     return m_handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }
 
+WinError CReadOnlyRegistry::NodeFor(RegKey key, uint32_t right, const CRegNode **node) const
+{
+    Handle h;
+    if (!Lookup(key, &h))
+        return kErrorInvalidHandle;
+    if (!mayRead(h.access, right))
+        return kErrorAccessDenied;
+    *node = h.node ? h.node : Resolve(h.root, h.view, h.parts);
+    return kErrorSuccess;
+}
+
 WinError CReadOnlyRegistry::EnumKey(RegKey key, uint32_t index, char *name, uint32_t *nameLen)
 {
     if (!name || !nameLen)
         return kErrorInvalidParameter;
-    Handle h;
-    if (!Lookup(key, &h))
-        return kErrorInvalidHandle;
-    if (!mayRead(h.access, kKeyEnumerateSubKeys))
-        return kErrorAccessDenied;
-    const CRegNode *node = h.node ? h.node : Resolve(h.root, h.view, h.parts);
+    const CRegNode *node = nullptr;
+    if (const WinError e = NodeFor(key, kKeyEnumerateSubKeys, &node))
+        return e;
     const CRegNode *child = node ? node->SubKeyAt(index) : nullptr;
     if (!child)
         return kErrorNoMoreItems;
@@ -254,12 +262,9 @@ WinError CReadOnlyRegistry::EnumValue(RegKey key, uint32_t index, char *name, ui
 {
     if (!name || !nameLen)
         return kErrorInvalidParameter;
-    Handle h;
-    if (!Lookup(key, &h))
-        return kErrorInvalidHandle;
-    if (!mayRead(h.access, kKeyQueryValue))
-        return kErrorAccessDenied;
-    const CRegNode *node = h.node ? h.node : Resolve(h.root, h.view, h.parts);
+    const CRegNode *node = nullptr;
+    if (const WinError e = NodeFor(key, kKeyQueryValue, &node))
+        return e;
     if (!node || index >= node->Values().size())
         return kErrorNoMoreItems;
     const CRegNode::Value &v = node->Values()[index];
@@ -273,12 +278,9 @@ WinError CReadOnlyRegistry::QueryValue(RegKey key, const char *name, uint32_t *t
 {
     if (data && !size)
         return kErrorInvalidParameter;
-    Handle h;
-    if (!Lookup(key, &h))
-        return kErrorInvalidHandle;
-    if (!mayRead(h.access, kKeyQueryValue))
-        return kErrorAccessDenied;
-    const CRegNode *node = h.node ? h.node : Resolve(h.root, h.view, h.parts);
+    const CRegNode *node = nullptr;
+    if (const WinError e = NodeFor(key, kKeyQueryValue, &node))
+        return e;
     const CRegNode::Value *v = node ? node->FindValue(name ? name : "") : nullptr;
     if (!v)
         return kErrorFileNotFound;
@@ -289,12 +291,9 @@ WinError CReadOnlyRegistry::QueryValueCount(RegKey key, uint32_t *count)
 {
     if (!count)
         return kErrorInvalidParameter;
-    Handle h;
-    if (!Lookup(key, &h))
-        return kErrorInvalidHandle;
-    if (!mayRead(h.access, kKeyQueryValue))
-        return kErrorAccessDenied;
-    const CRegNode *node = h.node ? h.node : Resolve(h.root, h.view, h.parts);
+    const CRegNode *node = nullptr;
+    if (const WinError e = NodeFor(key, kKeyQueryValue, &node))
+        return e;
     *count = node ? uint32_t(node->Values().size()) : 0;
     return kErrorSuccess;
 }

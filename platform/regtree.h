@@ -19,6 +19,8 @@ namespace pw {
 
 // `name` folded for comparing registry names ignoring case.
 std::string FoldRegName(const std::string &name);
+// Appends the code point `c` to `out` as UTF-8.
+void AppendUtf8(std::string &out, uint32_t c);
 
 // One key: its values in the order they were first set, its subkeys in the order they were
 // first added (the order the source enumerated them).
@@ -101,6 +103,9 @@ private:
     };
     // The key `key` stands for, with the rights it was opened with; false for no key.
     bool Lookup(RegKey key, Handle *out) const;
+    // The key `key` stands for, for a read that needs `right`: kErrorInvalidHandle,
+    // kErrorAccessDenied, or kErrorSuccess with *node the key (nullptr when it is gone).
+    WinError NodeFor(RegKey key, uint32_t right, const CRegNode **node) const;
 
     mutable std::mutex m_mutex;
     std::unordered_map<RegKey, Handle> m_handles;

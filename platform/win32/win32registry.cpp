@@ -1,6 +1,6 @@
 #include "platform/win32/win32registry.h"
 
-#include "platform/win32/regbuffers.h"
+#include "platform/regbuffers.h"
 #include "platform/win32/win32text.h"
 
 #include <windows.h>

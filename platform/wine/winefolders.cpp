@@ -142,15 +142,8 @@ WinError CWineFolders::SpecialFolder(int csidl, std::string *windowsPath)
     }
     hostproto::Writer args;
     args.U32(uint32_t(csidl));
-    std::string reply;
-    const WinError sent = m_host.Call(hostproto::kSpecialFolder, args, &reply);
-    if (sent != kErrorSuccess)
-        return sent;
-    hostproto::Reader r(reply);
-    const WinError result = WinError(r.U32());
-    const std::string path = r.Str();
-    if (!r.Ok())
-        return kErrorBackendUnavailable;
+    std::string path;
+    const WinError result = m_host.CallForText(hostproto::kSpecialFolder, args, &path);
     if (result != kErrorSuccess)
         return result;
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -228,18 +221,7 @@ WinError CWineFolders::ShortcutTarget(const std::string &windowsLinkPath, std::s
     windowsTarget->clear();
     hostproto::Writer args;
     args.Str(windowsLinkPath);
-    std::string reply;
-    const WinError sent = m_host.Call(hostproto::kShortcutTarget, args, &reply);
-    if (sent != kErrorSuccess)
-        return sent;
-    hostproto::Reader r(reply);
-    const WinError result = WinError(r.U32());
-    const std::string path = r.Str();
-    if (!r.Ok())
-        return kErrorBackendUnavailable;
-    if (result == kErrorSuccess)
-        *windowsTarget = path;
-    return result;
+    return m_host.CallForText(hostproto::kShortcutTarget, args, windowsTarget);
 }
 
 } // namespace pw

@@ -828,6 +828,22 @@ bool CWineHost::Await(std::unique_lock<std::mutex> &lock, const std::shared_ptr<
     }
 }
 
+WinError CWineHost::CallForText(uint32_t op, const Writer &args, std::string *text)
+{
+    std::string reply;
+    const WinError sent = Call(op, args, &reply);
+    if (sent != kErrorSuccess)
+        return sent;
+    Reader r(reply);
+    const WinError result = WinError(r.U32());
+    std::string found = r.Str();
+    if (!r.Ok())
+        return kErrorBackendUnavailable;
+    if (result == kErrorSuccess)
+        *text = std::move(found);
+    return result;
+}
+
 WinError CWineHost::Call(uint32_t op, const Writer &args, std::string *reply, uint32_t generation, bool retry,
                          uint32_t *served)
 {

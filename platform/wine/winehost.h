@@ -86,6 +86,9 @@ public:
     // kErrorBackendUnavailable (or kErrorInvalidHandle); *served is the host that answered.
     WinError Call(uint32_t op, const hostproto::Writer &args, std::string *reply, uint32_t generation = 0,
                   bool retry = true, uint32_t *served = nullptr);
+    // A request whose reply is an error and one text (a path, a name): the text is given only
+    // with kErrorSuccess, and a reply that does not read is kErrorBackendUnavailable.
+    WinError CallForText(uint32_t op, const hostproto::Writer &args, std::string *text);
     // Sends a request that gets no reply, to the host of `generation`.
     WinError Post(uint32_t op, const hostproto::Writer &args, uint32_t generation);
 

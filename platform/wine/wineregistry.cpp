@@ -1,7 +1,7 @@
 #include "platform/wine/wineregistry.h"
 
 #include "platform/regtree.h"
-#include "platform/win32/regbuffers.h"
+#include "platform/regbuffers.h"
 
 #include <algorithm>
 

@@ -9,18 +9,7 @@ WinError CWineWindowsInstaller::ProductFolder(const std::string &productCode, st
     windowsPath->clear();
     hostproto::Writer args;
     args.Str(productCode);
-    std::string reply;
-    const WinError sent = m_host.Call(hostproto::kProductFolder, args, &reply);
-    if (sent != kErrorSuccess)
-        return sent;
-    hostproto::Reader r(reply);
-    const WinError result = WinError(r.U32());
-    const std::string path = r.Str();
-    if (!r.Ok())
-        return kErrorBackendUnavailable;
-    if (result == kErrorSuccess)
-        *windowsPath = path;
-    return result;
+    return m_host.CallForText(hostproto::kProductFolder, args, windowsPath);
 }
 
 } // namespace pw

@@ -1,7 +1,8 @@
 #pragma once
 // How the narrow registry calls hand a name or a value back into the caller's buffer. Shared by
-// the Win32 backend and the Wine client, which answers some calls from what it already holds,
-// so both judge buffer sizes the same way: in bytes of the narrow form the caller receives.
+// the Win32 backend, the Wine client and the registries held in memory (regtree.h), which answer
+// calls from what they hold, so all judge buffer sizes the same way: in bytes of the narrow form
+// the caller receives.
 #include "platform/winerror.h"
 
 #include <cstdint>
